@@ -1,0 +1,30 @@
+#include "HelperFcts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include <wx/grid.h>
+
+void getGridValuesToVector(wxGrid* grid, int row, std::vector<double>& values)
+{
+    values.clear();
+    for (int col = 0; col < grid->GetNumberCols(); ++col) {
+        const wxString text = grid->GetTable() ? grid->GetCellValue(row, col) : wxString();
+        double value = 0.0;
+        // "nan" and "inf" convert, but are not numbers a user can mean.
+        if (!text.ToDouble(&value) || !std::isfinite(value))
+            return;
+        values.push_back(value);
+    }
+}
+
+void setGridValuesFromVector(wxGrid* grid, int row, const std::vector<double>& values)
+{
+    const std::size_t columns = static_cast<std::size_t>(std::max(grid->GetNumberCols(), 0));
+    for (std::size_t i = 0; i < values.size() && i < columns; ++i) {
+        char text[512];
+        std::snprintf(text, sizeof text, "%f", values[i]);
+        grid->SetCellValue(row, static_cast<int>(i), wxString(text));
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Moving one row of a grid control into a vector of numbers and back.
+
+#include <vector>
+
+class wxGrid;
+
+// Replaces `values` with the numbers of row `row`, left to right, stopping at
+// the first cell that does not hold one finite number.
+void getGridValuesToVector(wxGrid* grid, int row, std::vector<double>& values);
+
+// Writes the values into row `row` with six decimals; values beyond the
+// grid's last column are skipped.
+void setGridValuesFromVector(wxGrid* grid, int row, const std::vector<double>& values);

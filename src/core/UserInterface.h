@@ -1,0 +1,52 @@
+#pragma once
+// The one way the core reaches the user. The application installs an
+// implementation built on its windows; with nothing installed, messages go to
+// the standard error stream, progress and editing do nothing, and the
+// hydrodynamic sweep keeps the store's ranges.
+
+#include <string>
+
+class CObjectStore;
+class CMain;
+class CJib;
+class CSpi;
+class CHsf;
+class CRig;
+class CKeuningHYDRO;
+class Sulnarsetup;
+
+enum class MessageIcon { Information, Warning, Error };
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // A modal message box.
+    virtual void showMessage(const std::string& text, const std::string& caption, MessageIcon icon);
+    // An error-level log line.
+    virtual void logError(const std::string& text);
+
+    // Progress of a long run: begin, a value from 0 to 100, end.
+    virtual void progressBegin() {}
+    virtual void progressUpdate(int /*percent*/) {}
+    virtual void progressEnd() {}
+
+    // Lets the user edit the four ranges of the hydrodynamic sweep held in the store.
+    virtual void editSweepRanges(CObjectStore& /*store*/) {}
+
+    // The editor of each kind of design object.
+    virtual void edit(CMain& /*object*/) {}
+    virtual void edit(CJib& /*object*/) {}
+    virtual void edit(CSpi& /*object*/) {}
+    virtual void edit(CHsf& /*object*/) {}
+    virtual void edit(CRig& /*object*/) {}
+    virtual void edit(CKeuningHYDRO& /*object*/) {}
+    virtual void edit(Sulnarsetup& /*object*/) {}
+};
+
+// The installed implementation, or the standard-stream fallback when none is.
+UserInterface& userInterface();
+
+// Installs an implementation (not owned; nullptr restores the fallback) and
+// returns the one installed before.
+UserInterface* installUserInterface(UserInterface* ui);

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "CObjectStore.h"
+
+namespace {
+
+// A design object that counts its destructions.
+class Probe : public CObject {
+public:
+    Probe(std::string n, std::string t, int* deaths = nullptr) : CObject(std::move(n), std::move(t)), deaths_(deaths) {}
+    ~Probe() override
+    {
+        if (deaths_)
+            ++*deaths_;
+    }
+    nlohmann::json makeJSON() const override { return {{"Name", name}}; }
+    void edit() override {}
+
+private:
+    int* deaths_;
+};
+
+TEST(CObjectStore, StartsWithItsDefaults)
+{
+    const CObjectStore store;
+    EXPECT_TRUE(store.objects.empty());
+    EXPECT_EQ(store.currentResults, nullptr);
+    EXPECT_EQ(store.bufferResults, nullptr);
+    EXPECT_EQ(store.aeroResults, nullptr);
+    EXPECT_EQ(store.hydroResults, nullptr);
+    EXPECT_EQ(store.resultColumnNames,
+              (std::vector<std::string>{"resultFlag", "TWS", "TWA", "speed", "leeway", "heel", "rudder", "flat",
+                                        "reef", "twist", "FAx", "FAy", "FAz", "MAx", "MAy", "MAz", "FHx", "FHy",
+                                        "FHz", "MHx", "MHy", "MHz"}));
+    EXPECT_EQ(store.aeroColumnNames,
+              (std::vector<std::string>{"TWS", "TWA", "AWS", "AWA", "Speed", "Leeway", "Heel", "Flat", "Reef",
+                                        "Twist", "ForceX", "ForceY", "ForceZ", "MomentX", "MomentY", "MomentZ"}));
+    EXPECT_EQ(store.hydroColumnNames,
+              (std::vector<std::string>{"Speed", "Leeway", "Heel", "Rudder", "FHk", "FHr", "RHfheeled", "RHr",
+                                        "deltaRHrHeel", "RvisKeel", "RvisRudder", "RresKeel", "dRresKeel_heel",
+                                        "dRtrim", "MzMunk", "Eff.Draft", "InducedRes", "Mx", "My", "Mz"}));
+    EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
+    EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 0, 2}));
+    EXPECT_EQ(store.heelRange, (std::vector<double>{0, 0, 30}));
+    EXPECT_EQ(store.rudderRange, (std::vector<double>{0, 0, 2}));
+    EXPECT_EQ(store.globalGuessCount, 3);
+    EXPECT_EQ(store.diagramHeel, 20.0);
+    EXPECT_EQ(store.diagramLeeway, 5.0);
+}
+
+TEST(CObjectStore, FindsByExactNameAndType)
+{
+    CObjectStore store;
+    EXPECT_EQ(store.findObject("A", "MAIN"), nullptr);
+
+    store.objects.push_back(std::make_unique<Probe>("A", "MAIN"));
+    store.objects.push_back(std::make_unique<Probe>("A", "JIB"));
+    store.objects.push_back(std::make_unique<Probe>("Setup", "VPPsetup"));
+    store.objects.push_back(std::make_unique<Probe>("Setup", "VPPsetup"));
+
+    EXPECT_EQ(store.findObject("A", "MAIN"), store.objects[0].get());
+    EXPECT_EQ(store.findObject("A", "JIB"), store.objects[1].get());
+    EXPECT_EQ(store.findObject("Setup", "VPPsetup"), store.objects[2].get());
+    EXPECT_EQ(store.findObject("A", "SPI"), nullptr);
+    EXPECT_EQ(store.findObject("a", "MAIN"), nullptr);
+    EXPECT_EQ(store.findObject("A ", "MAIN"), nullptr);
+    EXPECT_EQ(store.findObject("A", "main"), nullptr);
+}
+
+TEST(CObjectStore, OwnsAndReleasesEverything)
+{
+    int deaths = 0;
+    {
+        CObjectStore store;
+        store.objects.push_back(std::make_unique<Probe>("A", "MAIN", &deaths));
+        store.objects.push_back(std::make_unique<Probe>("B", "RIG", &deaths));
+        store.currentResults = std::make_unique<ResultTable>(ResultTable{{1.0, 2.0}});
+        store.bufferResults = std::make_unique<ResultTable>(*store.currentResults);
+        store.currentResults->front()[0] = 7.0;
+        EXPECT_EQ(store.bufferResults->front()[0], 1.0);
+    }
+    EXPECT_EQ(deaths, 2);
+}
+
+TEST(CObjectStore, ProgramStoreIsOneObjectAndCanStartAfresh)
+{
+    CObjectStore& store = CObjectStore::getInstance();
+    EXPECT_EQ(&store, &CObjectStore::getInstance());
+    int deaths = 0;
+    store.objects.push_back(std::make_unique<Probe>("A", "MAIN", &deaths));
+    store.speedRange = {2, 3, 0.5};
+    store.globalGuessCount = 9;
+    CObjectStore::resetInstance();
+    EXPECT_EQ(deaths, 1);
+    EXPECT_TRUE(store.objects.empty());
+    EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
+    EXPECT_EQ(store.globalGuessCount, 3);
+    EXPECT_EQ(store.resultColumnNames.size(), 22u);
+}
+
+} // namespace
