@@ -1,6 +1,6 @@
 #pragma once
-// A user interface for tests: records every message and log line instead of
-// showing it, and installs itself for the lifetime of the object.
+// A UserInterface that records what the core shows, the progress it reports
+// and which objects it asks to edit; installed for the lifetime of the object.
 
 #include <string>
 #include <vector>
@@ -9,12 +9,6 @@
 
 class RecordingUserInterface : public UserInterface {
 public:
-    struct Message {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-    };
-
     RecordingUserInterface() : previous_(installUserInterface(this)) {}
     ~RecordingUserInterface() override { installUserInterface(previous_); }
     RecordingUserInterface(const RecordingUserInterface&) = delete;
@@ -22,17 +16,30 @@ public:
 
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
     {
-        messages.push_back({text, caption, icon});
+        messages.push_back(caption + ": " + text);
+        icons.push_back(icon);
     }
-    void logError(const std::string& text) override { logLines.push_back(text); }
+    void logError(const std::string& text) override { errors.push_back(text); }
     void progressBegin() override { progress.push_back(-1); }
     void progressUpdate(int percent) override { progress.push_back(percent); }
     void progressEnd() override { progress.push_back(-2); }
 
-    std::vector<Message> messages;
-    std::vector<std::string> logLines;
+    using UserInterface::edit;
+    void edit(CMain& object) override { edited.push_back(&object); }
+    void edit(CJib& object) override { edited.push_back(&object); }
+    void edit(CSpi& object) override { edited.push_back(&object); }
+    void edit(CHsf& object) override { edited.push_back(&object); }
+    void edit(CRig& object) override { edited.push_back(&object); }
+    void edit(CKeuningHYDRO& object) override { edited.push_back(&object); }
+    void edit(Sulnarsetup& object) override { edited.push_back(&object); }
+
+    // Message boxes as "caption: text", with their icons alongside.
+    std::vector<std::string> messages;
+    std::vector<MessageIcon> icons;
+    std::vector<std::string> errors;
     // Progress calls in order: -1 for begin, -2 for end, else the value.
     std::vector<int> progress;
+    std::vector<const void*> edited;
 
 private:
     UserInterface* previous_;

@@ -53,9 +53,8 @@ TEST_F(SetupTest, ReportsEveryMissingNameInOneCheckBox)
     const Sulnarsetup setup(j, "VPPsetup");
 
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "Check");
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(ui.messages[0].text, line("Active Jib sail '", "J1", "Light") + line("Active HSF sail '", "", "Light") +
+    EXPECT_EQ(ui.icons[0], MessageIcon::Error);
+    EXPECT_EQ(ui.messages[0], "Check: " + line("Active Jib sail '", "J1", "Light") + line("Active HSF sail '", "", "Light") +
                                        line("Active Hydro '", "H", "Light"));
     EXPECT_EQ(setup.mainName, "M");
     EXPECT_EQ(setup.rigName, "R");
@@ -70,7 +69,7 @@ TEST_F(SetupTest, EachKindHasItsOwnPrefix)
         R"({"Name": "S", "Main": "a", "Jib": "b", "Hsf": "c", "Spi": "d", "Rig": "e", "Hull": "f"})");
     const Sulnarsetup setup(j, "VPPsetup");
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, line("Active Main sail '", "a", "S") + line("Active Jib sail '", "b", "S") +
+    EXPECT_EQ(ui.messages[0], "Check: " + line("Active Main sail '", "a", "S") + line("Active Jib sail '", "b", "S") +
                                        line("Active HSF sail '", "c", "S") + line("Active Spinnaker sail '", "d", "S") +
                                        line("Active Rig '", "e", "S") + line("Active Hydro '", "f", "S"));
 }
