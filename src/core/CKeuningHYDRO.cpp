@@ -172,8 +172,8 @@ double CKeuningHYDRO::getHullFrictionalResistance(double V, double heel) const
     if (V <= 0.01)
         return 0.0;
     const double absHeel = std::fabs(heel);
-    const double Sphi = useTabulatedHeeledDimensions ? splineSc(absHeel)
-                                                     : heeledWettedSurface(Sc, absHeel, Bwl / Tc, Ax / (Bwl * Tc));
+    const double Sphi =
+        useTabulatedHeeledDimensions ? splineSc(absHeel) : heeledWettedSurface(Sc, absHeel, Bwl / Tc, Ax / (Bwl * Tc));
     const double Re = std::max(1.0, Lwl * V * Lrefratio / nu);
     const double logRe = std::log10(Re) - 2.0;
     const double Cf = 0.075 / (logRe * logRe);
@@ -228,12 +228,11 @@ std::pair<double, double> CKeuningHYDRO::getHullResidualResistance(double V, dou
     const double Fn = V / std::sqrt(g * Lwl);
     const double LCBfpp = LCB - xFPP;
     const double LCFfpp = LCF - xFPP;
-    const double Rrh =
-        rho * g * Vc *
-        (a[0](Fn) + (a[1](Fn) * LCBfpp / Lwl + a[2](Fn) * Vc / (Lwl * Ax) + a[3](Fn) * std::pow(Vc, 0.6666) / Aw +
-                     a[4](Fn) * Bwl / Lwl + a[5](Fn) * LCBfpp / LCFfpp + a[6](Fn) * Bwl / Tc +
-                     a[7](Fn) * Ax / (Bwl * Tc)) *
-                        std::pow(Vc, 0.33333) / Lwl);
+    const double Rrh = rho * g * Vc *
+                       (a[0](Fn) + (a[1](Fn) * LCBfpp / Lwl + a[2](Fn) * Vc / (Lwl * Ax) +
+                                    a[3](Fn) * std::pow(Vc, 0.6666) / Aw + a[4](Fn) * Bwl / Lwl +
+                                    a[5](Fn) * LCBfpp / LCFfpp + a[6](Fn) * Bwl / Tc + a[7](Fn) * Ax / (Bwl * Tc)) *
+                                       std::pow(Vc, 0.33333) / Lwl);
 
     const double absHeel = std::fabs(heel);
     double dRrh = 0.0;
@@ -289,8 +288,8 @@ std::pair<double, double> CKeuningHYDRO::getKeelResidualResistance(double V, dou
     const double Rrk =
         (A[0](Fn) + A[1](Fn) * T / Bwl + A[2](Fn) * (Tc + Zcbk) / std::pow(Vk, 0.3333) + A[3](Fn) * Vc / Vk) * Vk *
         rho * g;
-    const double Ch = -3.5837 * Tc / T - 0.0518 * Bwl / Tc + 0.5958 * (Tc / T) * (Bwl / Tc) +
-                      0.2055 * Lwl / std::pow(Vc, 0.3333);
+    const double Ch =
+        -3.5837 * Tc / T - 0.0518 * Bwl / Tc + 0.5958 * (Tc / T) * (Bwl / Tc) + 0.2055 * Lwl / std::pow(Vc, 0.3333);
     const double dRrk = Ch * Fn * Fn * std::fabs(heel) * degToRad * Vk * rho * g;
     return {Rrk, dRrk};
 }
@@ -340,10 +339,9 @@ std::pair<double, double> CKeuningHYDRO::getInducedResistance(double V, double h
     const double Fn = V / std::sqrt(9.81 * Lwl);
     const double T = Tc + bk;
     const double TcT = Tc / T;
-    const double Te = (c[4](absHeel) + c[5](absHeel) * Fn) *
-                      (c[0](absHeel) * TcT + c[1](absHeel) * TcT * TcT + c[2](absHeel) * Bwl / Tc +
-                       c[3](absHeel) * TRk) *
-                      T;
+    const double Te =
+        (c[4](absHeel) + c[5](absHeel) * Fn) *
+        (c[0](absHeel) * TcT + c[1](absHeel) * TcT * TcT + c[2](absHeel) * Bwl / Tc + c[3](absHeel) * TRk) * T;
     // Like the total hull force, no induced resistance at a standstill.
     const double Ri = V <= 0.01 ? 0.0 : Fh * Fh / (pi * Te * Te * 0.5 * rho * V * V);
     return {Te, Ri};

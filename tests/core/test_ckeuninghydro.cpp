@@ -53,12 +53,25 @@ std::string typeErrorOf(const nlohmann::json& element)
     return "";
 }
 
-const std::vector<std::string> numberKeys{
-    "Vc",       "Tc",   "Lwl",   "Bwl",   "Sc",   "Ax",    "Aw",   "LCB",  "LCF",      "GMl",   "xFPP",  "Lrefratio",
-    "ck",       "bk",   "TCRk",  "TRk",   "Ak",   "Sk",    "Vk",   "Lambda_k", "Zcbk", "LCE_k", "VCE_k", "cr",
-    "br",       "TCRr", "Ar",    "Sr",    "Lambda_r", "LCE_r", "VCE_r", "mCrew", "yCrewMax", "maxRightingMoment"};
-const std::vector<std::string> tableKeys{"Phi",   "Lwl_phi", "Bwl_phi", "Tc_phi",     "Ax_phi",
-                                         "Sc_phi", "PhiRA",  "RA",      "Phi_C_form", "C_form"};
+const std::vector<std::string> numberKeys{"Vc",       "Tc",
+                                          "Lwl",      "Bwl",
+                                          "Sc",       "Ax",
+                                          "Aw",       "LCB",
+                                          "LCF",      "GMl",
+                                          "xFPP",     "Lrefratio",
+                                          "ck",       "bk",
+                                          "TCRk",     "TRk",
+                                          "Ak",       "Sk",
+                                          "Vk",       "Lambda_k",
+                                          "Zcbk",     "LCE_k",
+                                          "VCE_k",    "cr",
+                                          "br",       "TCRr",
+                                          "Ar",       "Sr",
+                                          "Lambda_r", "LCE_r",
+                                          "VCE_r",    "mCrew",
+                                          "yCrewMax", "maxRightingMoment"};
+const std::vector<std::string> tableKeys{"Phi",    "Lwl_phi", "Bwl_phi", "Tc_phi",     "Ax_phi",
+                                         "Sc_phi", "PhiRA",   "RA",      "Phi_C_form", "C_form"};
 
 TEST(CKeuningHYDRO, EmptyElementGivesDefaults)
 {
@@ -231,7 +244,9 @@ TEST(CKeuningHYDROSplines, FailedSplinesAreReportedInOneBoxInOrder)
     const auto upright = testHullJson();
     const auto heeled = testHullWithHeeledDimensionsJson();
     const std::vector<Case> cases{
-        {"no righting arm", upright, {{"PhiRA", nlohmann::json::array()}, {"RA", nlohmann::json::array()}},
+        {"no righting arm",
+         upright,
+         {{"PhiRA", nlohmann::json::array()}, {"RA", nlohmann::json::array()}},
          block("RA", twoPoints)},
         {"neither righting arm nor form factor",
          upright,
@@ -240,10 +255,14 @@ TEST(CKeuningHYDROSplines, FailedSplinesAreReportedInOneBoxInOrder)
           {"Phi_C_form", nlohmann::json::array()},
           {"C_form", nlohmann::json::array()}},
          block("RA", twoPoints) + block("C_form", twoPoints)},
-        {"heeled table listing the upright angle", heeled, {{"Phi", {0.0, 10.0, 20.0}}, {"RA", {0.0}}},
+        {"heeled table listing the upright angle",
+         heeled,
+         {{"Phi", {0.0, 10.0, 20.0}}, {"RA", {0.0}}},
          block("Lwl", increasing) + block("Bwl", increasing) + block("Tc", increasing) + block("Ax", increasing) +
              block("Sc", increasing) + block("RA", twoPoints)},
-        {"empty heeled table", upright, {{"useTabulatedHeeledDimensions", true}},
+        {"empty heeled table",
+         upright,
+         {{"useTabulatedHeeledDimensions", true}},
          block("Lwl", twoPoints) + block("Bwl", twoPoints) + block("Tc", twoPoints) + block("Ax", twoPoints) +
              block("Sc", twoPoints)},
         {"one short heeled table",
@@ -255,9 +274,13 @@ TEST(CKeuningHYDROSplines, FailedSplinesAreReportedInOneBoxInOrder)
           {"Ax_phi", {0.99, 0.97}},
           {"Sc_phi", {24.6, 24.0}}},
          block("Lwl", twoPoints)},
-        {"form factor of one angle", upright, {{"Phi_C_form", {30.0}}, {"C_form", {1.0, 0.9}}},
+        {"form factor of one angle",
+         upright,
+         {{"Phi_C_form", {30.0}}, {"C_form", {1.0, 0.9}}},
          block("C_form", twoPoints)},
-        {"form factor with both faults", upright, {{"Phi_C_form", {30.0, 0.0}}, {"C_form", {1.0}}},
+        {"form factor with both faults",
+         upright,
+         {{"Phi_C_form", {30.0, 0.0}}, {"C_form", {1.0}}},
          block("C_form", twoPoints + increasing)},
     };
     for (const auto& c : cases) {

@@ -20,8 +20,8 @@ constexpr double g = 9.8065;
 constexpr double Vc = 7.5, Tc = 0.5, Lwl = 10.0, Bwl = 3.0, Sc = 25.0, Ax = 1.0, Aw = 22.0;
 constexpr double LCBfpp = 4.8 + 0.5, LCFfpp = 5.1 + 0.5, GMl = 25.0;
 constexpr double bk = 1.4, TRk = 0.6, Vk = 0.25, Zcbk = 0.6;
-constexpr double BT = Bwl / Tc;           // 6
-constexpr double Cm = Ax / (Bwl * Tc);    // 2/3
+constexpr double BT = Bwl / Tc;              // 6
+constexpr double Cm = Ax / (Bwl * Tc);       // 2/3
 constexpr double LCBpct = 3.0, LCFpct = 6.0; // positions from half the waterline, percent of Lwl
 constexpr double T = Tc + bk;
 
@@ -44,7 +44,8 @@ void expectClose(double actual, double expected)
 
 class HullResistance : public ::testing::Test {
 protected:
-    HullResistance() : hull(testHullJson(), "KeuningHYDRO"), tabulated(testHullWithHeeledDimensionsJson(), "KeuningHYDRO")
+    HullResistance()
+        : hull(testHullJson(), "KeuningHYDRO"), tabulated(testHullWithHeeledDimensionsJson(), "KeuningHYDRO")
     {
         EXPECT_TRUE(hull.checkAndGenerateSplines());
         EXPECT_TRUE(tabulated.checkAndGenerateSplines());
@@ -64,9 +65,12 @@ TEST_F(HullResistance, FrictionFollowsTheIttcLineOnTheHeeledSurface)
     const double V = 3.0;
     const double Cf = ittc(Lwl * V * 0.7 / 1.19e-6);
     expectClose(hull.getHullFrictionalResistance(V, 0.0), Cf * 0.5 * rho * V * V * Sc);
-    expectClose(hull.getHullFrictionalResistance(V, 5.0), Cf * 0.5 * rho * V * V * heeledSurface({-4.112, 0.054, -0.027, 6.329}));
-    expectClose(hull.getHullFrictionalResistance(V, 20.0), Cf * 0.5 * rho * V * V * heeledSurface({1.850, -1.200, -0.109, 5.364}));
-    expectClose(hull.getHullFrictionalResistance(V, 35.0), Cf * 0.5 * rho * V * V * heeledSurface({14.648, -5.182, 0.102, 3.497}));
+    expectClose(hull.getHullFrictionalResistance(V, 5.0),
+                Cf * 0.5 * rho * V * V * heeledSurface({-4.112, 0.054, -0.027, 6.329}));
+    expectClose(hull.getHullFrictionalResistance(V, 20.0),
+                Cf * 0.5 * rho * V * V * heeledSurface({1.850, -1.200, -0.109, 5.364}));
+    expectClose(hull.getHullFrictionalResistance(V, 35.0),
+                Cf * 0.5 * rho * V * V * heeledSurface({14.648, -5.182, 0.102, 3.497}));
 
     // Between the tabulated heel angles the coefficients follow natural cubic splines.
     const std::vector<double> heels{0, 5, 10, 15, 20, 25, 30, 35};
@@ -77,7 +81,8 @@ TEST_F(HullResistance, FrictionFollowsTheIttcLineOnTheHeeledSurface)
     for (double heel : {12.5, 27.0, 40.0})
         expectClose(hull.getHullFrictionalResistance(V, heel),
                     Cf * 0.5 * rho * V * V * heeledSurface({s0(heel), s1(heel), s2(heel), s3(heel)}));
-    expectClose(heeledWettedSurface(Sc, 12.5, 5.5, 0.6), Sc * (1.0 + 0.01 * (s0(12.5) + s1(12.5) * 5.5 + s2(12.5) * 30.25 + s3(12.5) * 0.6)));
+    expectClose(heeledWettedSurface(Sc, 12.5, 5.5, 0.6),
+                Sc * (1.0 + 0.01 * (s0(12.5) + s1(12.5) * 5.5 + s2(12.5) * 30.25 + s3(12.5) * 0.6)));
 
     // With tabulated heeled dimensions the surface is read from the table.
     expectClose(tabulated.getHullFrictionalResistance(V, 0.0), Cf * 0.5 * rho * V * V * Sc);
@@ -153,7 +158,8 @@ TEST_F(HullResistance, BareHullHeelIncrementFromTheRegression)
 // Heel increment from the heeled dimensions L, B, T, A with the coefficients b0 to b3.
 double tabulatedIncrement(const std::array<double, 4>& b, double L, double B, double Tphi, double A)
 {
-    return (b[0] + b[1] * (B / Tphi - BT) + b[2] * (A / (B * Tphi) - Cm) + b[3] * L / Lwl) / 1000.0 * rho * g * (Vc + Vk);
+    return (b[0] + b[1] * (B / Tphi - BT) + b[2] * (A / (B * Tphi) - Cm) + b[3] * L / Lwl) / 1000.0 * rho * g *
+           (Vc + Vk);
 }
 
 TEST_F(HullResistance, BareHullHeelIncrementFromTabulatedDimensions)
@@ -207,10 +213,12 @@ TEST_F(HullResistance, KeelResiduaryResistance)
     // Below the first tabulated Froude number and beyond the last one the
     // coefficients follow the natural spline and its straight extension.
     const std::vector<double> grid{0, 0.20, 0.25, 0.30, 0.35, 0.40, 0.45, 0.50, 0.55, 0.60};
-    const MakimaSpline A0(grid, {0, -0.00104, -0.00550, -0.01110, -0.00713, -0.03581, -0.00470, 0.00553, 0.04822, 0.01021});
+    const MakimaSpline A0(grid,
+                          {0, -0.00104, -0.00550, -0.01110, -0.00713, -0.03581, -0.00470, 0.00553, 0.04822, 0.01021});
     const MakimaSpline A1(grid, {0, 0.00172, 0.00597, 0.01421, 0.02632, 0.08649, 0.11592, 0.07371, 0.00660, 0.14173});
     const MakimaSpline A2(grid, {0, 0.00117, 0.00390, 0.00069, -0.00232, 0.00999, -0.00064, 0.05991, 0.07048, 0.06409});
-    const MakimaSpline A3(grid, {0, -0.00008, -0.00009, 0.00021, 0.00039, 0.00017, 0.00035, -0.00114, -0.00035, -0.00192});
+    const MakimaSpline A3(grid,
+                          {0, -0.00008, -0.00009, 0.00021, 0.00039, 0.00017, 0.00035, -0.00114, -0.00035, -0.00192});
     for (double Fn : {0.1, 0.42, 0.7})
         expectClose(at(Fn, 0.0).first, keelResidual({A0(Fn), A1(Fn), A2(Fn), A3(Fn)}));
 
@@ -266,10 +274,12 @@ TEST_F(HullResistance, EffectiveSpanAndInducedResistance)
     check(30.0, {3.4891, -2.9577, 0.0250, -0.0272, 1.4744, -1.3499});
 
     const std::vector<double> heels{0, 10, 20, 30};
-    const std::array<MakimaSpline, 6> c{
-        MakimaSpline(heels, {3.7455, 4.4892, 3.9592, 3.4891}), MakimaSpline(heels, {-3.6246, -4.8454, -3.9804, -2.9577}),
-        MakimaSpline(heels, {0.0589, 0.0294, 0.0283, 0.0250}), MakimaSpline(heels, {-0.0296, -0.0176, -0.0075, -0.0272}),
-        MakimaSpline(heels, {1.2306, 1.4231, 1.5450, 1.4744}), MakimaSpline(heels, {-0.7256, -1.2971, -1.5622, -1.3499})};
+    const std::array<MakimaSpline, 6> c{MakimaSpline(heels, {3.7455, 4.4892, 3.9592, 3.4891}),
+                                        MakimaSpline(heels, {-3.6246, -4.8454, -3.9804, -2.9577}),
+                                        MakimaSpline(heels, {0.0589, 0.0294, 0.0283, 0.0250}),
+                                        MakimaSpline(heels, {-0.0296, -0.0176, -0.0075, -0.0272}),
+                                        MakimaSpline(heels, {1.2306, 1.4231, 1.5450, 1.4744}),
+                                        MakimaSpline(heels, {-0.7256, -1.2971, -1.5622, -1.3499})};
     for (double heel : {15.0, 38.0})
         check(heel, {c[0](heel), c[1](heel), c[2](heel), c[3](heel), c[4](heel), c[5](heel)});
 
