@@ -135,6 +135,8 @@ TEST(CKeuningHYDRO, WrongTypesRaiseTheLibrarysTypeError)
     EXPECT_EQ(typeErrorOf(with("RA", {0.0, "x"})), prefix + "type must be number, but is string");
     EXPECT_EQ(typeErrorOf(with("Name", 5)), prefix + "type must be string, but is number");
 
+    EXPECT_EQ(typeErrorOf(nlohmann::json::array()), "[json.exception.type_error.306] cannot use value() with array");
+
     // The first wrong member in reading order stops the construction.
     auto twoWrong = with("Phi", 3);
     twoWrong["Vc"] = "x";
