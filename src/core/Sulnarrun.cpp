@@ -57,7 +57,7 @@ double Sulnarrun::physical(std::size_t i, double x) const
     return span == 0.0 ? lowerBounds[i] : lowerBounds[i] + span * x;
 }
 
-std::vector<std::vector<double>> Sulnarrun::startPoints() const
+std::vector<std::vector<double>> Sulnarrun::startPoints(double tws) const
 {
     std::vector<double> s0(variableCount);
     for (std::size_t i = 0; i < variableCount; ++i) {
@@ -65,6 +65,10 @@ std::vector<std::vector<double>> Sulnarrun::startPoints() const
         s0[i] = span == 0.0 ? 0.0 : (initialValues[i] - lowerBounds[i]) / span;
     }
     std::vector<std::vector<double>> starts{s0};
+    // Without global search, flat starts at its upper bound in no wind and at
+    // its lower bound from 10 m/s up.
+    if (!searchGlobal)
+        starts.front()[4] = 1.0 - std::min(tws, 10.0) / 10.0;
     if (searchGlobal && globalGuessCount > 0) {
         const double n = globalGuessCount;
         for (std::size_t k : {0u, 4u, 5u}) {
@@ -96,8 +100,12 @@ void Sulnarrun::equality_constraint_wrapper(unsigned /*m*/, double* result, unsi
     static_cast<Sulnarrun*>(data)->equality_constraint(result, x);
 }
 
-void Sulnarrun::balance(const double* p, double residuals[4], ForceMoment& aero, ForceMoment& hydro) const
+void Sulnarrun::balance(const double* x, double residuals[4], ForceMoment& aero,
+                        ForceMoment& hydro) const
 {
+    double p[variableCount];
+    for (std::size_t i = 0; i < variableCount; ++i)
+        p[i] = physical(i, x[i]);
     hydro = hull->getForces(p[0], p[1], p[2], p[3]);
     aero = aeroModel->getForces(p[0], p[1], p[2], p[4], p[5], p[6], currentTWS, currentTWA);
     residuals[0] = hydro.Fx + aero.Fx;
@@ -108,11 +116,8 @@ void Sulnarrun::balance(const double* p, double residuals[4], ForceMoment& aero,
 
 void Sulnarrun::equality_constraint(double* result, const double* x)
 {
-    double p[variableCount];
-    for (std::size_t i = 0; i < variableCount; ++i)
-        p[i] = physical(i, x[i]);
     ForceMoment aero, hydro;
-    balance(p, result, aero, hydro);
+    balance(x, result, aero, hydro);
     // A state the models cannot evaluate ends this start as failed instead of
     // letting the optimiser wander to its evaluation limit.
     const bool finite = std::all_of(result, result + 4, [](double r) { return std::isfinite(r); });
@@ -122,12 +127,64 @@ void Sulnarrun::equality_constraint(double* result, const double* x)
     }
 }
 
+std::vector<double> Sulnarrun::solveWindPoint(long long& done, long long total)
+{
+    UserInterface& ui = userInterface();
+    const std::vector<std::vector<double>> starts = startPoints(currentTWS);
+
+    // The balanced end point of greatest normalised speed, and the end point
+    // of greatest normalised speed of all, earliest on ties.
+    std::vector<double> bestBalanced, bestAny;
+    int balancedCode = -1;
+    for (const std::vector<double>& start : starts) {
+        const long long percent = total > 0 ? done * 100 / total : 0;
+        ui.progressUpdate(static_cast<int>(std::clamp(percent, 0LL, 100LL)));
+        ++done;
+
+        std::vector<double> x = start;
+        int code;
+        nonFiniteSeen = false;
+        try {
+            double value = 0.0;
+            code = optimiser->optimize(x, value);
+        } catch (const std::exception& e) {
+            std::cerr << "NLOpt failed: " << e.what() << "\n";
+            code = -1;
+        }
+        if (nonFiniteSeen)
+            code = -1;
+
+        if (bestAny.empty() || x[0] > bestAny[0])
+            bestAny = x;
+        if (code > 0 && (bestBalanced.empty() || x[0] > bestBalanced[0])) {
+            double residuals[4];
+            ForceMoment aero, hydro;
+            balance(x.data(), residuals, aero, hydro);
+            if (std::all_of(residuals, residuals + 4, [](double r) { return std::abs(r) <= balanceTolerance; })) {
+                bestBalanced = x;
+                balancedCode = code;
+            }
+        }
+    }
+
+    const bool balanced = !bestBalanced.empty();
+    const std::vector<double>& best = balanced ? bestBalanced : bestAny;
+    double residuals[4];
+    ForceMoment aero, hydro;
+    balance(best.data(), residuals, aero, hydro);
+
+    std::vector<double> row{balanced ? static_cast<double>(balancedCode) : -1.0, currentTWS, currentTWA};
+    for (std::size_t i = 0; i < variableCount; ++i)
+        row.push_back(physical(i, best[i]));
+    appendForces(row, aero);
+    appendForces(row, hydro);
+    return row;
+}
+
 void Sulnarrun::RunVPP()
 {
     if (!aeroModel)
         return;
-
-    const std::vector<std::vector<double>> starts = startPoints();
 
     nlopt::opt opt(nlopt::LN_COBYLA, variableCount);
     opt.set_lower_bounds(0.0);
@@ -141,71 +198,16 @@ void Sulnarrun::RunVPP()
     UserInterface& ui = userInterface();
     ui.progressBegin();
 
+    // Wind points by repeated addition of the increments, TWS outer, TWA inner.
     auto table = std::make_unique<ResultTable>();
     currentTWS = twsRange[0];
     if (twsRange[1] >= twsRange[0]) {
-        const long long total = rangeCount(twsRange) * rangeCount(twaRange) * static_cast<long long>(starts.size());
+        const long long total =
+            rangeCount(twsRange) * rangeCount(twaRange) * static_cast<long long>(startPoints(0.0).size());
         long long done = 0;
-        for (; currentTWS <= twsRange[1]; currentTWS += twsRange[2]) {
-            for (currentTWA = twaRange[0]; currentTWA <= twaRange[1]; currentTWA += twaRange[2]) {
-                std::vector<double> firstStart = starts.front();
-                if (!searchGlobal)
-                    firstStart[4] = 1.0 - std::min(currentTWS, 10.0) / 10.0;
-
-                // Best balanced end point and best end point of all, by normalised speed.
-                std::vector<double> bestBalanced, bestAny;
-                int balancedCode = -1;
-                for (std::size_t s = 0; s < starts.size(); ++s) {
-                    std::vector<double> x = s == 0 ? firstStart : starts[s];
-                    const long long percent = total > 0 ? done * 100 / total : 0;
-                    ui.progressUpdate(static_cast<int>(std::clamp(percent, 0LL, 100LL)));
-
-                    int code;
-                    nonFiniteSeen = false;
-                    try {
-                        double value = 0.0;
-                        code = opt.optimize(x, value);
-                    } catch (const std::exception& e) {
-                        std::cerr << "NLOpt failed: " << e.what() << "\n";
-                        code = -1;
-                    }
-                    if (nonFiniteSeen)
-                        code = -1;
-
-                    if (bestAny.empty() || x[0] > bestAny[0])
-                        bestAny = x;
-                    if (code > 0 && (bestBalanced.empty() || x[0] > bestBalanced[0])) {
-                        double p[variableCount], residuals[4];
-                        for (std::size_t i = 0; i < variableCount; ++i)
-                            p[i] = physical(i, x[i]);
-                        ForceMoment aero, hydro;
-                        balance(p, residuals, aero, hydro);
-                        const bool balanced = std::all_of(residuals, residuals + 4, [](double r) {
-                            return std::abs(r) <= balanceTolerance;
-                        });
-                        if (balanced) {
-                            bestBalanced = x;
-                            balancedCode = code;
-                        }
-                    }
-                    ++done;
-                }
-
-                const std::vector<double>& best = bestBalanced.empty() ? bestAny : bestBalanced;
-                double p[variableCount], residuals[4];
-                for (std::size_t i = 0; i < variableCount; ++i)
-                    p[i] = physical(i, best[i]);
-                ForceMoment aero, hydro;
-                balance(p, residuals, aero, hydro);
-
-                std::vector<double> row{static_cast<double>(bestBalanced.empty() ? -1 : balancedCode), currentTWS,
-                                        currentTWA};
-                row.insert(row.end(), p, p + variableCount);
-                appendForces(row, aero);
-                appendForces(row, hydro);
-                table->push_back(std::move(row));
-            }
-        }
+        for (; currentTWS <= twsRange[1]; currentTWS += twsRange[2])
+            for (currentTWA = twaRange[0]; currentTWA <= twaRange[1]; currentTWA += twaRange[2])
+                table->push_back(solveWindPoint(done, total));
     }
 
     std::sort(table->begin(), table->end(), [](const std::vector<double>& a, const std::vector<double>& b) {

@@ -44,8 +44,9 @@ public:
                                             double* grad, void* data);
     void equality_constraint(double* result, const double* x);
 
-    // The start points of every wind point, normalised, in the order they are solved.
-    std::vector<std::vector<double>> startPoints() const;
+    // The start points of a wind point of true wind speed tws, normalised, in
+    // the order they are solved.
+    std::vector<std::vector<double>> startPoints(double tws) const;
     // Physical value of variable i at normalised value x.
     double physical(std::size_t i, double x) const;
 
@@ -69,8 +70,11 @@ public:
 
 private:
     // The four balance residuals (surge, side force, heeling and yawing
-    // moment) at physical values p, with the two force sets behind them.
-    void balance(const double* p, double residuals[4], ForceMoment& aero, ForceMoment& hydro) const;
+    // moment) at normalised point x, with the two force sets behind them.
+    void balance(const double* x, double residuals[4], ForceMoment& aero, ForceMoment& hydro) const;
+    // Solves the current wind point from every start point and returns its
+    // result row; done counts the starts solved for the progress report.
+    std::vector<double> solveWindPoint(long long& done, long long total);
 
     nlopt::opt* optimiser = nullptr;
     bool nonFiniteSeen = false;
