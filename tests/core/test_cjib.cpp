@@ -194,6 +194,14 @@ TEST(CJib, SailOfNoAreaHasItsCentreAtTheTack)
     const auto none = j.getArea(8.0, 0.0, 0.325, 1.1, false);
     EXPECT_EQ(none[0], 0.0);
     EXPECT_DOUBLE_EQ(none[1], 1.1);
+
+    // A pointed head leaves the top strip without area; it adds nothing.
+    const CJib pointed = jibFrom(R"({"HUW": 0, "HHB": 0})");
+    // d0 = 1.95, h = 2.1125: 5.85 + 5 h + 3.5 h + 2.25 h + 0.75 h/2.
+    const auto area = pointed.getArea(10.4, 6.0, 0.325, 1.0, false);
+    EXPECT_NEAR(area[0], 29.3515625, 1e-12);
+    EXPECT_TRUE(std::isfinite(area[1]));
+    EXPECT_GT(area[1], 1.0);
 }
 
 TEST(CJib, CopiesAreIndependentAndEditGoesToTheEditor)

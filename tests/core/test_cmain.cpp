@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "CMain.h"
 #include "RecordingUserInterface.h"
@@ -208,6 +209,16 @@ TEST(CMain, ZeroLuffGivesNoAreaInsteadOfFailing)
     m.P = -1.0;
     m.fitGirthSpline();
     EXPECT_EQ(m.getArea(-1.0, 1.0, 1.0, 0.1)[2], 0.0);
+}
+
+TEST(CMain, NoWidthAtTheQuarterGivesNoRoach)
+{
+    const CMain m = mainFrom(R"({"MQW": 0})");
+    // (10/8)(2.5 + 0 + 3.5 + 4.03125 + 2.375 + 0.25)
+    const auto [roach, zCE, area] = m.getArea(10.0, 1.0, 1.0, 0.1);
+    EXPECT_EQ(roach, 0.0);
+    EXPECT_NEAR(area, 15.8203125, 1e-12);
+    EXPECT_TRUE(std::isfinite(zCE));
 }
 
 TEST(CMain, NothingHoistedHasItsCentreAtTheBoom)
