@@ -90,8 +90,8 @@ TEST(CORCAerodynamics, DepoweredGeometry)
 
 TEST(CORCAerodynamics, DepoweredGeometryWithSmallestLpBeyondTheForeTriangle)
 {
-    // 1.05 J equal to HLPmin: full luff instead of 0/0.
-    const auto equal = CORCAerodynamics::getDepoweredSailGeo(0.5, 4.2, 6, 8, 10.4, 4.2 / 1.05, 10);
+    // 1.05 J (4.2) equal to HLPmin: full luff instead of 0/0.
+    const auto equal = CORCAerodynamics::getDepoweredSailGeo(0.5, 4.2, 6, 8, 10.4, 4.0, 10);
     EXPECT_DOUBLE_EQ(equal[1], 10.4);
     // HLPmin beyond 1.05 J with an LP below it: full luff, not an extrapolated one.
     const auto beyond = CORCAerodynamics::getDepoweredSailGeo(1.0, 6, 4, 8, 10.4, 5, 10);
