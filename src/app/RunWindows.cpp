@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 

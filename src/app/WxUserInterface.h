@@ -2,6 +2,8 @@
 // The application's side of the core's user interface: message boxes, the
 // error log, the progress window and the sweep-range dialog.
 
+#include <type_traits>
+
 #include <wx/weakref.h>
 
 #include "RunWindows.h"
