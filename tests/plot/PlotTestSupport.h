@@ -64,7 +64,11 @@ public:
     std::vector<std::string> messages;
 
 protected:
-    void DoLogTextAtLevel(wxLogLevel, const wxString& msg) override { messages.push_back(msg.utf8_string()); }
+    void DoLogRecord(wxLogLevel level, const wxString& msg, const wxLogRecordInfo&) override
+    {
+        if (level <= wxLOG_Error)
+            messages.push_back(msg.utf8_string());
+    }
 
 private:
     wxLog* previous = nullptr;
