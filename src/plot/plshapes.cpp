@@ -277,11 +277,11 @@ void plBitmapLayer::Plot(wxDC& dc, plWindow& w)
 
     // Only the part of the image rectangle inside the window is scaled and
     // drawn, so that a deep zoom never builds a bitmap larger than the window.
-    const wxRect visible(wxPoint(toPixel(std::max(x0, 0.0)), toPixel(std::max(y0, 0.0))),
-                         wxPoint(toPixel(std::min(x1, double(w.GetScrX()))) - 1,
-                                 toPixel(std::min(y1, double(w.GetScrY()))) - 1));
-    if (visible.width <= 0 || visible.height <= 0)
+    const int left = toPixel(std::max(x0, 0.0)), top = toPixel(std::max(y0, 0.0));
+    const int right = toPixel(std::min(x1, double(w.GetScrX()))), bottom = toPixel(std::min(y1, double(w.GetScrY())));
+    if (right <= left || bottom <= top)
         return;
+    const wxRect visible(left, top, right - left, bottom - top);
 
     if (!m_scaledBitmap.IsOk() || visible != m_scaledRect || x0 != m_scaledX0 || y0 != m_scaledY0
         || sx != m_scaledSx || sy != m_scaledSy) {
