@@ -457,8 +457,6 @@ protected:
 //-----------------------------------------------------------------------------
 // The plot window
 
-class plInfoLayer;
-
 class plWindow : public wxWindow {
 public:
     plWindow();
