@@ -21,6 +21,8 @@ Sulnarsetup::Sulnarsetup(nlohmann::json j, std::string typeKey)
     jibPoledWindward = j.value("JIBPOLEDWINDWARD", false);
     searchGlobal = j.value("SearchGlobal", false);
 
+    // "-" names no object.
+    const std::string none = "-";
     struct ActiveName {
         const char* key;
         std::string* field;
@@ -36,16 +38,16 @@ Sulnarsetup::Sulnarsetup(nlohmann::json j, std::string typeKey)
         {"Hull", &hullName, "KeuningHYDRO", "Active Hydro '"},
     };
     for (const auto& a : active)
-        *a.field = j.value(a.key, std::string("-"));
+        *a.field = j.value(a.key, none);
 
     // Every name must stand for an object of its kind in the store.
     std::string report;
     const CObjectStore& store = CObjectStore::getInstance();
     for (const auto& a : active) {
-        if (*a.field == "-" || store.findObject(*a.field, a.typeKey))
+        if (*a.field == none || store.findObject(*a.field, a.typeKey))
             continue;
         report += a.prefix + *a.field + "' in Setup: '" + name + "' not found in the object store. Has been set to - \n";
-        *a.field = "-";
+        *a.field = none;
     }
     if (!report.empty())
         userInterface().showMessage(report, "Check", MessageIcon::Error);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "CORCAerodynamics.h"
 #include "ExampleProject.h"
@@ -49,8 +50,10 @@ protected:
 
 TEST_F(RunTest, StartPointsAndTheirOrder)
 {
-    // Speed bounds 0.1..8 and a start of 3.26 give s0 = 0.4 for speed.
-    setup->initialValues[0] = 0.1 + 0.4 * 7.9;
+    // Speed 0.1..8 from 3.26 gives s0 = 0.4; flat 0.3..1 from 0.8, reef 0.4..1 from 1.
+    setup->lowerBounds = {0.1, 0, 0, -10, 0.3, 0.4, 0};
+    setup->upperBounds = {8, 10, 35, 10, 1, 1, 1};
+    setup->initialValues = {0.1 + 0.4 * 7.9, 2, 10, -1, 0.8, 1.0, 0.2};
     auto global = run({4, 4, 1}, {40, 40, 10}, true, 3);
     const auto starts = global->startPoints(4.0);
     ASSERT_EQ(starts.size(), 19u);
@@ -84,13 +87,13 @@ TEST_F(RunTest, FlatStartFollowsTheWindWithoutGlobalSearch)
 
 TEST_F(RunTest, EqualBoundsHoldTheVariable)
 {
-    setup->lowerBounds[3] = setup->upperBounds[3] = 2.0;
-    auto r = run({4, 4, 1}, {40, 40, 10});
-    EXPECT_EQ(r->startPoints(4.0)[0][3], 0.0);
-    EXPECT_EQ(r->physical(3, 0.7), 2.0);
+    setup->lowerBounds[6] = setup->upperBounds[6] = 0.2;
+    auto r = run({4, 4, 1}, {90, 90, 10});
+    EXPECT_EQ(r->startPoints(4.0)[0][6], 0.0);
+    EXPECT_EQ(r->physical(6, 0.7), 0.2);
     r->RunVPP();
     ASSERT_EQ(polar().size(), 1u);
-    EXPECT_EQ(polar()[0][6], 2.0);
+    EXPECT_EQ(polar()[0][9], 0.2);
     EXPECT_GT(polar()[0][0], 0.0);
 }
 
@@ -167,7 +170,7 @@ TEST_F(RunTest, FailedHullTablesEvaluateNothing)
 
 TEST_F(RunTest, AeroTableRows)
 {
-    // Start values: speed 3, leeway 2, heel 10, flat 0.8, reef 1, twist 0.2.
+    setup->initialValues = {3, 2, 10, -1, 0.8, 1, 0.2};
     auto r = run({4, 8, 2}, {40, 180, 70});
     r->RunAeroForces();
     const ResultTable& rows = *CObjectStore::getInstance().aeroResults;
@@ -235,6 +238,63 @@ TEST_F(RunTest, HydroTableRows)
     store.speedRange = {3, 2, 1};
     run({4, 8, 2}, {40, 180, 70})->RunHydroForces();
     EXPECT_TRUE(store.hydroResults->empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RunTest, EveryExampleSetupGivesABalancedPolar)
+{
+    for (const char* name : {"Upwind with jib", "Downwind with spinnaker", "Reaching with code zero"}) {
+        const auto* s = findExample<Sulnarsetup>(name, "VPPsetup");
+        ASSERT_NE(s, nullptr);
+        Sulnarrun r(findExample<CMain>(s->mainName, "MAIN"), findExample<CJib>(s->jibName, "JIB"),
+                    findExample<CSpi>(s->spiName, "SPI"), findExample<CHsf>(s->hsfName, "HSF"),
+                    findExample<CRig>(s->rigName, "RIG"), findExample<CKeuningHYDRO>(s->hullName, "KeuningHYDRO"),
+                    s->twsRange, s->twaRange, s->initialValues, s->lowerBounds, s->upperBounds, s->jibPoledWindward,
+                    s->searchGlobal, 3);
+        r.RunVPP();
+        const ResultTable& rows = polar();
+        EXPECT_GE(rows.size(), 91u) << name;
+        for (const auto& row : rows) {
+            EXPECT_GT(row[0], 0.0) << name << " TWS " << row[1] << " TWA " << row[2];
+            EXPECT_NEAR(row[10] + row[16], 0.0, 1.0);
+            EXPECT_NEAR(row[11] + row[17], 0.0, 1.0);
+            EXPECT_NEAR(row[13] + row[19], 0.0, 1.0);
+            EXPECT_NEAR(row[15] + row[21], 0.0, 1.0);
+            // A 10 m yacht sails between 1 and 6 m/s in 4 to 16 m/s of wind.
+            EXPECT_GT(row[3], 1.0);
+            EXPECT_LT(row[3], 6.0);
+        }
+    }
+}
+
+TEST_F(RunTest, FailedStartsAreReportedAndFlagged)
+{
+    // A start value beyond its upper bound is refused by the optimiser.
+    setup->initialValues[0] = 100.0;
+    testing::internal::CaptureStderr();
+    run({6, 6, 1}, {90, 90, 10})->RunVPP();
+    const std::string refused = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(refused.rfind("NLOpt failed: ", 0), 0u) << refused;
+    ASSERT_EQ(polar().size(), 1u);
+    EXPECT_EQ(polar()[0][0], -1.0);
+    EXPECT_EQ(polar()[0].size(), 22u);
+}
+
+TEST_F(RunTest, NonFiniteForcesStopTheStart)
+{
+    // A rig without a spreader height makes the sail model divide by zero.
+    rig->ISP = std::numeric_limits<double>::quiet_NaN();
+    testing::internal::CaptureStderr();
+    Sulnarrun r(main, nullptr, spi, nullptr, rig, hull, {6, 6, 1}, {120, 120, 10}, setup->initialValues,
+                setup->lowerBounds, setup->upperBounds, false, false, 3);
+    r.RunVPP();
+    const std::string stopped = testing::internal::GetCapturedStderr();
+    EXPECT_NE(stopped.find("NLOpt failed: "), std::string::npos);
+    ASSERT_EQ(polar().size(), 1u);
+    EXPECT_EQ(polar()[0][0], -1.0);
 }
 
 } // namespace
