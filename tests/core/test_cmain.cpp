@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "CMain.h"
+#include "RecordingUserInterface.h"
+
+namespace {
+
+using nlohmann::json;
+
+CMain mainFrom(const char* text)
+{
+    return CMain(json::parse(text), "MAIN");
+}
+
+// A sail whose widths fall linearly from E = 4 at the foot to 0.5 at the head
+// (width = 4 - 0.35 y): the natural spline through them is that straight line,
+// so areas and centroids follow from the trapezoid.
+CMain linearMain()
+{
+    return mainFrom(R"({"P": 10, "E": 4, "MQW": 3.125, "MHW": 2.25, "MTW": 1.375, "MUW": 0.9375, "MHB": 0.5})");
+}
+
+void expectCoefficients(const std::array<double, 2>& got, double cd, double cl)
+{
+    EXPECT_NEAR(got[0], cd, 1e-12);
+    EXPECT_NEAR(got[1], cl, 1e-12);
+}
+
+std::string typeErrorOf(const char* text)
+{
+    try {
+        mainFrom(text);
+    } catch (const json::exception& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(CMain, DefaultsFollowTheMembersReadBefore)
+{
+    const CMain m = mainFrom(R"({"Name": "M1", "P": 12})");
+    EXPECT_EQ(m.name, "M1");
+    EXPECT_EQ(m.type, "MAIN");
+    EXPECT_DOUBLE_EQ(m.E, 3.0);
+    EXPECT_DOUBLE_EQ(m.MQW, 1.25);
+    EXPECT_DOUBLE_EQ(m.MHW, 2.0);
+    EXPECT_DOUBLE_EQ(m.MTW, 3.125);
+    EXPECT_DOUBLE_EQ(m.MUW, 2.75);
+    EXPECT_DOUBLE_EQ(m.MHB, 0.5);
+    EXPECT_FALSE(m.LTM);
+    EXPECT_EQ(m.ADJUSTABILITY, "Medium");
+
+    const CMain d = mainFrom("{}");
+    EXPECT_EQ(d.name, "Anonymous");
+    EXPECT_DOUBLE_EQ(d.P, 10.0);
+    EXPECT_DOUBLE_EQ(d.E, 2.5);
+    EXPECT_DOUBLE_EQ(d.MUW, 2.375);
+}
+
+TEST(CMain, WritesSortedKeysWithDoublesAndReadsThemBack)
+{
+    const CMain d = mainFrom(R"({"P": 1, "E": 2, "LTM": true})");
+    EXPECT_EQ(d.makeJSON().dump(), R"({"ADJUSTABILITY":"Medium","E":2.0,"LTM":true,"MHB":0.5,"MHW":1.5,)"
+                                   R"("MQW":1.0,"MTW":2.25,"MUW":2.0,"Name":"Anonymous","P":1.0})");
+
+    CMain edited = mainFrom("{}");
+    edited.name = "Grün";
+    edited.MTW = 2.7;
+    edited.ADJUSTABILITY = "High";
+    const CMain back(edited.makeJSON(), "MAIN");
+    EXPECT_EQ(back.makeJSON(), edited.makeJSON());
+    EXPECT_EQ(back.name, "Grün");
+}
+
+TEST(CMain, PassesTheLibraryTypeErrors)
+{
+    EXPECT_EQ(typeErrorOf(R"({"P": "ten"})"), "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(R"({"MHB": true})"), "[json.exception.type_error.302] type must be number, but is boolean");
+    EXPECT_EQ(typeErrorOf(R"({"LTM": 1})"), "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(typeErrorOf(R"({"ADJUSTABILITY": 3})"),
+              "[json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(typeErrorOf(R"({"Name": null})"), "[json.exception.type_error.302] type must be string, but is null");
+    EXPECT_EQ(typeErrorOf("[1, 2]"), "[json.exception.type_error.306] cannot use value() with array");
+}
+
+TEST(CMain, CoefficientsByAdjustabilityBlendAndLowTechMaterial)
+{
+    CMain m = mainFrom("{}");
+    // Medium at blend 0 is the low table; blend 1 the mean of low and high.
+    expectCoefficients(m.getCoefficients(0.0, 28.0), 0.03259, 1.34698);
+    expectCoefficients(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
+    // Blend 0.5 weighs high by 0.25: 0.75*0.02328 + 0.25*0.01466, 0.75*1.05172 + 0.25*1.13793.
+    expectCoefficients(m.getCoefficients(0.5, 9.0), 0.021125, 1.0732725);
+
+    // "low" is not "Low": it blends.
+    m.ADJUSTABILITY = "low";
+    expectCoefficients(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
+
+    // Low and High ignore the blend.
+    m.ADJUSTABILITY = "Low";
+    expectCoefficients(m.getCoefficients(1.0, 0.0), 0.0431, 0.0);
+    m.ADJUSTABILITY = "High";
+    expectCoefficients(m.getCoefficients(1.0, 0.0), 0.03448, 0.0);
+
+    // Low tech material takes its tables off in every branch.
+    m.LTM = true;
+    expectCoefficients(m.getCoefficients(0.0, 12.0), 0.01466 - 0.0028, 1.25 - 0.0284);
+    m.ADJUSTABILITY = "Low";
+    expectCoefficients(m.getCoefficients(0.0, 28.0), 0.02979, 1.31858);
+    m.ADJUSTABILITY = "Medium";
+    // At 60 degrees: (1.35345 + 1.38319) / 2 - 0.0085, and no drag reduction.
+    expectCoefficients(m.getCoefficients(1.0, 60.0), 0.11302, 1.35982);
+}
+
+TEST(CMain, CoefficientsContinueStraightBeyondTheTable)
+{
+    CMain m = mainFrom(R"({"ADJUSTABILITY": "Low"})");
+    const auto at180 = m.getCoefficients(0.0, 180.0);
+    const auto at190 = m.getCoefficients(0.0, 190.0);
+    const auto at200 = m.getCoefficients(0.0, 200.0);
+    EXPECT_NEAR(at180[1], -0.11207, 1e-12);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_NEAR(at200[i] - at190[i], at190[i] - at180[i], 1e-12);
+    EXPECT_LT(at190[1], at180[1]);
+
+    const auto atm5 = m.getCoefficients(0.0, -5.0);
+    const auto atm10 = m.getCoefficients(0.0, -10.0);
+    EXPECT_NEAR(atm10[1], 2.0 * atm5[1], 1e-12);
+    EXPECT_LT(atm5[1], 0.0);
+}
+
+TEST(CMain, AreaOfTheDefaultSail)
+{
+    const CMain m = mainFrom("{}");
+    // Full hoist: widths at the knots, (10/8)(2.5 + 2.25 + 3.5 + 4.03125 + 2.375 + 0.25).
+    const auto full = m.getArea(10.0, 1.0, 1.0, 0.1);
+    EXPECT_NEAR(full[0], 2.7755836, 1e-7);
+    EXPECT_NEAR(full[1], 7.4016003, 1e-7);
+    EXPECT_NEAR(full[2], 18.6328125, 1e-12);
+    // A deep boom adds 2 E (BD - 0.06 E) = 0.75 below the foot.
+    const auto boom = m.getArea(10.0, 1.0, 1.0, 0.3);
+    EXPECT_NEAR(boom[1], 7.1960728, 1e-7);
+    EXPECT_NEAR(boom[2], 19.3828125, 1e-12);
+    // BD / E of exactly 0.06 adds nothing.
+    EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.15)[2], 18.6328125, 1e-12);
+}
+
+TEST(CMain, AreaOfALinearSailFullAndReefed)
+{
+    const CMain m = linearMain();
+    // Full hoist, no boom area: trapezoid 10 (4 + 0.5) / 2 = 22.5, moment
+    // 200 - 350/3; roach ((10/8)(10.875) / (0.375 * 10 * 3.125) - 1) / 0.844.
+    const auto full = m.getArea(10.0, 1.0, 1.0, 0.1);
+    EXPECT_NEAR(full[0], 0.16 / 0.844, 1e-12);
+    EXPECT_NEAR(full[1], (200.0 - 350.0 / 3.0) / 22.5 + 0.24 + 2.0, 1e-12);
+    EXPECT_NEAR(full[2], 22.5, 1e-12);
+
+    // Top 5 m set: widths 2.25 down to 0.5, area 6.875, moment 28.125 - 43.75/3;
+    // the boom adds 2*4*(0.3 - 0.24) = 0.48 at 0.15 below the foot.
+    const auto reefed = m.getArea(5.0, 1.1, 1.3, 0.3);
+    EXPECT_NEAR(reefed[0], (4.3359375 / 3.3984375 - 1.0) / 0.844, 1e-12);
+    EXPECT_NEAR(reefed[1], (28.125 - 43.75 / 3.0 - 0.072) / 7.355 + 0.12 + 2.4, 1e-12);
+    EXPECT_NEAR(reefed[2], 7.355, 1e-12);
+}
+
+TEST(CMain, AreaFollowsTheRefittedGirthAfterAnEdit)
+{
+    RecordingUserInterface ui;
+    CMain m = mainFrom("{}");
+    m.edit();
+    ASSERT_EQ(ui.edited.size(), 1u);
+    EXPECT_EQ(ui.edited[0], &m);
+
+    m.E = 4.0;
+    m.fitGirthSpline();
+    // (10/8)(4 + 2.25 + 3.5 + 4.03125 + 2.375 + 0.25)
+    EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 20.5078125, 1e-12);
+}
+
+TEST(CMain, CopiesOwnTheirSplines)
+{
+    auto original = std::make_unique<CMain>(linearMain());
+    const CMain copy(*original);
+    original->P = 5.0;
+    original->fitGirthSpline();
+    original.reset();
+    EXPECT_NEAR(copy.getArea(10.0, 1.0, 1.0, 0.1)[2], 22.5, 1e-12);
+    EXPECT_NEAR(copy.getCoefficients(0.0, 28.0)[1], 1.34698, 1e-12);
+}
+
+TEST(CMain, ZeroLuffGivesNoAreaInsteadOfFailing)
+{
+    CMain m = mainFrom(R"({"P": 0})");
+    EXPECT_FALSE(m.girthSpline.has_value());
+    const auto [roach, zCE, area] = m.getArea(0.0, 1.1, 1.3, 0.3);
+    EXPECT_EQ(roach, 0.0);
+    EXPECT_DOUBLE_EQ(zCE, 2.4);
+    EXPECT_EQ(area, 0.0);
+
+    // Typed in an editor, and mended again.
+    m.P = 10.0;
+    m.E = 2.5;
+    m.fitGirthSpline();
+    // The widths read with E = 0 are all 0.5: (10/8)(2.5 + 1 + 1 + 0.75 + 0.5 + 0.25).
+    EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 7.5, 1e-12);
+    m.P = -1.0;
+    m.fitGirthSpline();
+    EXPECT_EQ(m.getArea(-1.0, 1.0, 1.0, 0.1)[2], 0.0);
+}
+
+TEST(CMain, NoWidthAtTheQuarterGivesNoRoach)
+{
+    const CMain m = mainFrom(R"({"MQW": 0})");
+    // (10/8)(2.5 + 0 + 3.5 + 4.03125 + 2.375 + 0.25)
+    const auto [roach, zCE, area] = m.getArea(10.0, 1.0, 1.0, 0.1);
+    EXPECT_EQ(roach, 0.0);
+    EXPECT_NEAR(area, 15.8203125, 1e-12);
+    EXPECT_TRUE(std::isfinite(zCE));
+}
+
+TEST(CMain, NothingHoistedHasItsCentreAtTheBoom)
+{
+    const CMain m = mainFrom("{}");
+    const auto [roach, zCE, area] = m.getArea(0.0, 1.0, 1.0, 0.1);
+    EXPECT_EQ(roach, 0.0);
+    EXPECT_EQ(area, 0.0);
+    EXPECT_DOUBLE_EQ(zCE, 2.0);
+    // With boom area the centre is that of the boom, 0.15 below the foot.
+    const auto withBoom = m.getArea(0.0, 1.0, 1.0, 0.3);
+    EXPECT_NEAR(withBoom[2], 0.75, 1e-12);
+    EXPECT_NEAR(withBoom[1], 1.85, 1e-12);
+}
+
+} // namespace
