@@ -172,6 +172,14 @@ void CMainFrame::objectStoreChanged()
         m_vppSetupChoice->SetSelection(selectedSetup);
 }
 
+wxTreeItemId CMainFrame::selectedItem() const
+{
+    // The tree reports its current item as the selection even when that item
+    // is not highlighted, as after a rebuild.
+    const wxTreeItemId item = m_objectTree->GetSelection();
+    return item.IsOk() && m_objectTree->IsSelected(item) ? item : wxTreeItemId();
+}
+
 std::string CMainFrame::parentText(const wxTreeItemId& item) const
 {
     const wxTreeItemId parent = m_objectTree->GetItemParent(item);
@@ -217,7 +225,7 @@ void CMainFrame::OnSaveEntireTree2JSON(wxCommandEvent&)
 
 void CMainFrame::OnSaveSelection2JSON(wxCommandEvent&)
 {
-    const wxTreeItemId item = m_objectTree->GetSelection();
+    const wxTreeItemId item = selectedItem();
     if (!item.IsOk()) {
         showError("No object selected");
         return;
@@ -252,7 +260,7 @@ void CMainFrame::OnTreeItemActivated(wxTreeEvent& event)
 
 void CMainFrame::OnDeleteSelectedObject(wxCommandEvent&)
 {
-    const wxTreeItemId item = m_objectTree->GetSelection();
+    const wxTreeItemId item = selectedItem();
     if (!item.IsOk())
         return;
     const std::string name = m_objectTree->GetItemText(item).utf8_string();
@@ -284,7 +292,7 @@ void CMainFrame::OnDeleteAllObjects(wxCommandEvent&)
 
 void CMainFrame::OnCloneSelectedObject(wxCommandEvent&)
 {
-    const wxTreeItemId item = m_objectTree->GetSelection();
+    const wxTreeItemId item = selectedItem();
     if (!item.IsOk())
         return;
     const CObject* source = objectOfItem(item);

@@ -28,6 +28,9 @@ public:
     // True when the store differs from what was last saved or loaded.
     bool storeChanged() const { return m_storeChanged; }
 
+    // The selected leaf of the tree, or an invalid id when nothing is selected.
+    wxTreeItemId selectedItem() const;
+
     // The tree nodes in the order root, "Sails", "MAIN", "JIB", "SPI", "HSF",
     // "KeuningHYDRO", "RIG", "VPPsetup"; replaced at every rebuild.
     const std::array<wxTreeItemId, 9>& treeNodes() const { return m_treeNodes; }

@@ -115,7 +115,7 @@ protected:
         const wxTreeItemId item = leaf(type, name);
         ASSERT_TRUE(item.IsOk()) << type << " " << name;
         frame->m_objectTree->SelectItem(item);
-        ASSERT_EQ(frame->m_objectTree->GetSelection(), item);
+        ASSERT_EQ(frame->selectedItem(), item);
     }
 
     std::vector<std::string> storeNames() const
