@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "CHsf.h"
+#include "CJib.h"
+#include "CMain.h"
+#include "CORCAerodynamics.h"
+#include "CRig.h"
+#include "CSpi.h"
+#include "UserInterface.h"
+
+namespace {
+
+using nlohmann::json;
+
+constexpr double pi = 3.141592653589793;
+
+// The sails and rig of every test, each read from a project-file element.
+struct SailPlan {
+    CMain main{json::parse(R"({"Name": "main"})"), "MAIN"};
+    CJib jib{json::parse(R"({"Name": "jib"})"), "JIB"};
+    CSpi spiSS{json::parse(R"({"SPITYPE": "SS"})"), "SPI"};
+    CSpi spiATOC{json::parse(R"({"SPITYPE": "ATOC"})"), "SPI"};
+    CSpi spiATOP{json::parse(R"({"SPITYPE": "ATOP"})"), "SPI"};
+    CHsf hsf{json::parse("{}"), "HSF"};
+    CHsf battenedHsf{json::parse(R"({"battens": true})"), "HSF"};
+    CRig rig{json::parse("{}"), "RIG"};
+};
+
+// Boat state and wind: V, leeway, heel, flat, reef, twist, TWS, TWA.
+struct State {
+    double V, leeway, heel, flat, reef, twist, TWS, TWA;
+};
+
+ForceMoment forcesAt(const CORCAerodynamics& model, const State& s)
+{
+    return model.getForces(s.V, s.leeway, s.heel, s.flat, s.reef, s.twist, s.TWS, s.TWA);
+}
+
+std::vector<double> components(const ForceMoment& f)
+{
+    return {f.Fx, f.Fy, f.Fz, f.Mx, f.My, f.Mz};
+}
+
+void expectForces(const ForceMoment& got, const std::vector<double>& expected)
+{
+    const auto values = components(got);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_NEAR(values[i], expected[i], 1e-9 * (1.0 + std::fabs(expected[i]))) << "component " << i;
+}
+
+bool allFinite(const ForceMoment& f)
+{
+    for (double v : components(f))
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+class MessageRecorder : public UserInterface {
+public:
+    void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
+    {
+        messages.push_back(caption + "|" + text + "|" + std::to_string(static_cast<int>(icon)));
+    }
+    std::vector<std::string> messages;
+};
+
+TEST(CORCAerodynamics, DepoweredGeometry)
+{
+    const auto half = CORCAerodynamics::getDepoweredSailGeo(0.5, 4, 6, 8, 10.4, 5, 10);
+    EXPECT_EQ(half, (std::array<double, 3>{4, 8, 10}));
+    EXPECT_DOUBLE_EQ(CORCAerodynamics::getDepoweredSailGeo(0.25, 4, 6, 8, 10.4, 5, 10)[2], 5.0);
+    const auto full = CORCAerodynamics::getDepoweredSailGeo(1.0, 4, 6, 8, 10.4, 5, 10);
+    EXPECT_DOUBLE_EQ(full[0], 6.0);
+    EXPECT_DOUBLE_EQ(full[1], 10.4);
+
+    const auto threeQuarter = CORCAerodynamics::getDepoweredSailGeo(0.75, 4, 6, 8, 10.4, 5, 10);
+    EXPECT_DOUBLE_EQ(threeQuarter[0], 5.0);
+    EXPECT_NEAR(threeQuarter[1], 9.92, 1e-12);
+    EXPECT_DOUBLE_EQ(threeQuarter[2], 10.0);
+    const auto reefed = CORCAerodynamics::getDepoweredSailGeo(0.3, 4, 6, 8, 10.4, 5, 10);
+    EXPECT_DOUBLE_EQ(reefed[0], 4.0);
+    EXPECT_DOUBLE_EQ(reefed[1], 8.0);
+    EXPECT_NEAR(reefed[2], 6.0, 1e-12);
+}
+
+TEST(CORCAerodynamics, DepoweredGeometryWithSmallestLpBeyondTheForeTriangle)
+{
+    // 1.05 J (4.2) equal to HLPmin: full luff instead of 0/0.
+    const auto equal = CORCAerodynamics::getDepoweredSailGeo(0.5, 4.2, 6, 8, 10.4, 4.0, 10);
+    EXPECT_DOUBLE_EQ(equal[1], 10.4);
+    // HLPmin beyond 1.05 J with an LP below it: full luff, not an extrapolated one.
+    const auto beyond = CORCAerodynamics::getDepoweredSailGeo(1.0, 6, 4, 8, 10.4, 5, 10);
+    EXPECT_DOUBLE_EQ(beyond[0], 4.0);
+    EXPECT_DOUBLE_EQ(beyond[1], 10.4);
+}
+
+TEST(CORCAerodynamics, PowerFactorOfACentrelineAsymmetric)
+{
+    const SailPlan plan;
+    const CSpi spi(json::parse(R"({"SPITYPE": "ATOC", "SPL": 5.4})"), "SPI");
+    const CORCAerodynamics model(&plan.main, nullptr, &spi, nullptr, &plan.rig, false);
+    EXPECT_NEAR(model.powerFct(90.0, 100.0), 1.0700502183401361, 1e-12);
+    EXPECT_DOUBLE_EQ(model.powerFct(90.0, 60.0), 1.28);
+    EXPECT_DOUBLE_EQ(model.powerFct(90.0, 1000.0), 1.0);
+}
+
+TEST(CORCAerodynamics, MainAndJib)
+{
+    const SailPlan plan;
+    const CORCAerodynamics model(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    // Close hauled, full sail.
+    expectForces(forcesAt(model, {6, 2, 10, 0.9, 1, 0, 10, 45}),
+                 {-1928.0537276655382, -8740.127743629298, 0.0, 47870.959965222275, -13836.649323098267, 0.0});
+    // Reefed jib (reef between 0.5 and 1), flattened and twisted.
+    expectForces(forcesAt(model, {6, 4, 20, 0.8, 0.75, 0.5, 12, 60}),
+                 {-2896.6599362892557, -7655.745322995717, 0.0, 41229.27646966026, -19366.55002508812, 0.0});
+    // Broad reach past 135 degrees apparent: the jib fades towards its fore-triangle part.
+    expectForces(forcesAt(model, {5, 2, 3, 1, 1, 0, 10, 170}),
+                 {-898.175350861446, -250.43271916536463, 0.0, 1438.9439030884728, -5006.738365713984, 0.0});
+
+    const CORCAerodynamics poled(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, true);
+    // Poled jib with a shortened main hoist (reef below 0.5) and twist.
+    expectForces(forcesAt(poled, {6, 2, 5, 1, 0.4, 0.2, 12, 150}),
+                 {-1257.1481298851006, -620.3463558238359, 0.0, 2484.042861726859, -6505.494045191864, 0.0});
+}
+
+TEST(CORCAerodynamics, MainAndSpinnakers)
+{
+    const SailPlan plan;
+    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, &plan.spiSS, nullptr, &plan.rig, false),
+                          {7, 1, 5, 1, 1, 0, 12, 140}),
+                 {-2295.7189376542383, -1446.9229442851295, 0.0, 8849.332428033233, -18830.99933606333, 0.0});
+    // Area raised by the power factor (capped), factor reefing and twist.
+    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, &plan.spiATOC, nullptr, &plan.rig, false),
+                          {7, 2, 8, 0.95, 0.8, 0.3, 12, 110}),
+                 {-2854.326071445361, -3597.9560469609924, 0.0, 20069.851728199603, -20250.705002707484, 0.0});
+    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, &plan.spiATOP, nullptr, &plan.rig, false),
+                          {6, 1, 4, 1, 0.5, 0, 10, 160}),
+                 {-230.6989948111245, -139.9995532905383, 0.0, 453.89155122448756, -962.7703801364027, 0.0});
+}
+
+TEST(CORCAerodynamics, MainAndHeadsailSetFlying)
+{
+    const SailPlan plan;
+    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, nullptr, &plan.hsf, &plan.rig, false),
+                          {6, 3, 12, 0.85, 0.9, 0.4, 11, 75}),
+                 {-3129.792093615481, -5888.354204683655, 0.0, 29674.23154429532, -18775.13123698425, 0.0});
+    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, nullptr, &plan.battenedHsf, &plan.rig, false),
+                          {6, 1, 2, 1, 1, 0, 9, 100}),
+                 {-3264.8974148828333, -4133.749742510936, 0.0, 22338.796673265708, -19921.52311103435, 0.0});
+    // The spinnaker wins over the headsail set flying, the jib over both.
+    const CORCAerodynamics spiFirst(&plan.main, nullptr, &plan.spiSS, &plan.hsf, &plan.rig, false);
+    const CORCAerodynamics spiOnly(&plan.main, nullptr, &plan.spiSS, nullptr, &plan.rig, false);
+    EXPECT_EQ(spiFirst.getDLSForces(10, 120, 1, 1, 0), spiOnly.getDLSForces(10, 120, 1, 1, 0));
+    const CORCAerodynamics jibFirst(&plan.main, &plan.jib, &plan.spiSS, &plan.hsf, &plan.rig, false);
+    const CORCAerodynamics jibOnly(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    EXPECT_EQ(jibFirst.getDLSForces(10, 120, 1, 1, 0), jibOnly.getDLSForces(10, 120, 1, 1, 0));
+}
+
+TEST(CORCAerodynamics, ForcesTurnWithTheApparentWind)
+{
+    const SailPlan plan;
+    const CORCAerodynamics model(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    // Beam wind on a boat at rest: drag to leeward, lift forward.
+    const auto [zce, drag, lift] = model.getDLSForces(10.0, 90.0, 1.0, 1.0, 0.0);
+    const ForceMoment windage = plan.rig.getWindageForce(10.0, 90.0, 0.0, 0.0, plan.main.P, model.rho);
+    const ForceMoment total = model.getForces(0, 0, 0, 1, 1, 0, 10, 90);
+    EXPECT_NEAR(total.Fx - windage.Fx, -lift, 1e-9);
+    EXPECT_NEAR(total.Fy - windage.Fy, -drag, 1e-9);
+    EXPECT_NEAR(total.Mx - windage.Mx, zce * drag, 1e-9);
+    EXPECT_NEAR(total.My, zce * -lift, 1e-9);
+    EXPECT_EQ(total.Mz, 0.0);
+
+    // Twist 0 neither adds drag nor moves the centre of effort; twist does both.
+    const auto twisted = model.getDLSForces(10.0, 90.0, 1.0, 1.0, 0.5);
+    EXPECT_GT(twisted[1], drag);
+    EXPECT_LT(twisted[0], zce);
+    EXPECT_EQ(twisted[2], lift);
+}
+
+TEST(CORCAerodynamics, DeadDownwindWithLeewayStaysOnTheSailingSide)
+{
+    const SailPlan plan;
+    const CORCAerodynamics model(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    // Leeway pushes the apparent wind just past the stern; it counts as
+    // coming from the sailing side, as with the opposite leeway.
+    const ForceMoment past = forcesAt(model, {6, 3, 2, 1, 1, 0, 12, 180});
+    const ForceMoment onSide = forcesAt(model, {6, -3, 2, 1, 1, 0, 12, 180});
+    expectForces(onSide,
+                 {-1246.23311413815, -140.7615661412223, 0.0, 855.3909387239784, -6923.599643729649, 0.0});
+    expectForces(past, components(onSide));
+
+    // Of the same size as ten degrees higher.
+    const ForceMoment higher = forcesAt(model, {6, 3, 2, 1, 1, 0, 12, 170});
+    EXPECT_GT(past.Fx / higher.Fx, 0.5);
+    EXPECT_LT(past.Fx / higher.Fx, 2.0);
+
+    for (const CSpi* spi : {&plan.spiSS, &plan.spiATOC}) {
+        const CORCAerodynamics running(&plan.main, nullptr, spi, nullptr, &plan.rig, false);
+        const ForceMoment dead = forcesAt(running, {7, 2, 1, 1, 1, 0, 14, 180});
+        const ForceMoment near = forcesAt(running, {7, 2, 1, 1, 1, 0, 14, 170});
+        EXPECT_TRUE(allFinite(dead));
+        EXPECT_GT(dead.Fx / near.Fx, 0.5) << spi->SPITYPE;
+        EXPECT_LT(dead.Fx / near.Fx, 2.0) << spi->SPITYPE;
+    }
+}
+
+TEST(CORCAerodynamics, SailPlanReefedAwayCarriesNoForce)
+{
+    const SailPlan plan;
+    const CORCAerodynamics spinnaker(&plan.main, nullptr, &plan.spiATOC, nullptr, &plan.rig, false);
+    const CORCAerodynamics flying(&plan.main, nullptr, nullptr, &plan.hsf, &plan.rig, false);
+    for (const CORCAerodynamics* model : {&spinnaker, &flying}) {
+        EXPECT_EQ(model->getDLSForces(12.0, 60.0, 1.0, 0.0, 0.3), (std::array<double, 3>{0, 0, 0}));
+        const ForceMoment bare = model->getForces(6, 3, 10, 1, 0, 0.3, 12, 60);
+        const double awx = 12.0 * std::cos(60.0 * pi / 180) + 6.0 * std::cos(3.0 * pi / 180);
+        const double awy = (12.0 * std::sin(60.0 * pi / 180) - 6.0 * std::sin(3.0 * pi / 180))
+                           * std::cos(10.0 * pi / 180);
+        const ForceMoment windage = plan.rig.getWindageForce(std::hypot(awx, awy),
+                                                             std::atan2(awy, awx) * 180 / pi, 10, 3, 0.0, 1.225);
+        expectForces(bare, components(windage));
+    }
+
+    // Geometric reefing: no hoist, no boom area and a jib of no size.
+    const CMain shallowBoom(json::parse("{}"), "MAIN");
+    const CRig rig(json::parse(R"({"BD": 0.1})"), "RIG");
+    const CJib noJib(json::parse(R"({"HLUmin": 0, "HLUmax": 0, "HLPmin": 0, "HLPmax": 1})"), "JIB");
+    const CORCAerodynamics geometric(&shallowBoom, &noJib, nullptr, nullptr, &rig, false);
+    EXPECT_EQ(geometric.getDLSForces(12.0, 60.0, 1.0, 0.0, 0.0), (std::array<double, 3>{0, 0, 0}));
+    EXPECT_TRUE(allFinite(geometric.getForces(6, 3, 10, 1, 0, 0, 12, 60)));
+
+    // The main reefed away beside a full jib leaves the jib's force alone.
+    const CORCAerodynamics jibOnly(&shallowBoom, &plan.jib, nullptr, nullptr, &rig, false);
+    const auto [zce, drag, lift] = jibOnly.getDLSForces(12.0, 60.0, 1.0, 0.0, 0.0);
+    EXPECT_TRUE(std::isfinite(zce) && std::isfinite(drag) && std::isfinite(lift));
+    EXPECT_GT(lift, 0.0);
+}
+
+TEST(CORCAerodynamics, NoHeadsailIsReported)
+{
+    const SailPlan plan;
+    MessageRecorder recorder;
+    UserInterface* previous = installUserInterface(&recorder);
+    const CORCAerodynamics model(&plan.main, nullptr, nullptr, nullptr, &plan.rig, false);
+    const ForceMoment forces = model.getForces(0, 0, 0, 1, 1, 0, 10, 90);
+    installUserInterface(previous);
+
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0], "Error|Unsupported Headsail configuration|" +
+                                        std::to_string(static_cast<int>(MessageIcon::Error)));
+    expectForces(forces, components(plan.rig.getWindageForce(10.0, 90.0, 0.0, 0.0, plan.main.P, 1.225)));
+}
+
+} // namespace
