@@ -1,5 +1,6 @@
 #include "DesignObjects.h"
 
+#include "CHsf.h"
 #include "CJib.h"
 #include "CKeuningHYDRO.h"
 #include "CMain.h"
@@ -25,6 +26,8 @@ std::unique_ptr<CObject> createDesignObject(const nlohmann::json& element, const
         return std::make_unique<CJib>(element, type);
     if (type == "SPI")
         return std::make_unique<CSpi>(element, type);
+    if (type == "HSF")
+        return std::make_unique<CHsf>(element, type);
     if (type == "RIG")
         return std::make_unique<CRig>(element, type);
     if (type == "KeuningHYDRO")
@@ -40,6 +43,8 @@ std::unique_ptr<CObject> cloneDesignObject(const CObject& source, const std::str
         return copyAs<CJib>(source);
     if (type == "SPI")
         return copyAs<CSpi>(source);
+    if (type == "HSF")
+        return copyAs<CHsf>(source);
     if (type == "RIG")
         return copyAs<CRig>(source);
     if (type == "KeuningHYDRO")
