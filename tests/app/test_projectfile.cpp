@@ -2,7 +2,6 @@
 #include <regex>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "ProjectFile.h"
 #include "ProjectTestSupport.h"
