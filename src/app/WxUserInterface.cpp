@@ -1,0 +1,78 @@
+#include "WxUserInterface.h"
+
+#include <algorithm>
+
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include "RunWindows.h"
+
+WxUserInterface::~WxUserInterface()
+{
+    progressEnd();
+}
+
+void WxUserInterface::showMessage(const std::string& text, const std::string& caption, MessageIcon icon)
+{
+    long style = wxOK;
+    switch (icon) {
+    case MessageIcon::Information:
+        style |= wxICON_INFORMATION;
+        break;
+    case MessageIcon::Warning:
+        style |= wxICON_WARNING;
+        break;
+    case MessageIcon::Error:
+        style |= wxICON_ERROR;
+        break;
+    }
+    wxMessageDialog box(nullptr, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+    box.ShowModal();
+}
+
+void WxUserInterface::logError(const std::string& text)
+{
+    wxLogError("%s", wxString::FromUTF8(text));
+}
+
+void WxUserInterface::progressBegin()
+{
+    progressEnd();
+    gaugeFrame = new GaugeFrame(nullptr);
+    // The run owns the progress window until it ends: closing it is refused.
+    gaugeFrame->Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+        if (event.CanVeto())
+            event.Veto();
+        else
+            event.Skip();
+    });
+    gaugeFrame->Update();
+}
+
+void WxUserInterface::progressUpdate(int percent)
+{
+    if (!gaugeFrame)
+        return;
+    const int value = std::clamp(percent, 0, 100);
+    if (gaugeFrame->gauge->GetValue() == value)
+        return;
+    gaugeFrame->gauge->SetValue(value);
+    // Let the toolkit paint the gauge while every other window stays disabled.
+    wxSafeYield(gaugeFrame.get(), true);
+}
+
+void WxUserInterface::progressEnd()
+{
+    if (gaugeFrame)
+        gaugeFrame->Destroy();
+    gaugeFrame = nullptr;
+}
+
+void WxUserInterface::editSweepRanges(CObjectStore& store)
+{
+    ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
+    fillForceRanges(dialog, store);
+    if (dialog.ShowModal() == wxID_OK)
+        readForceRanges(dialog, store);
+}

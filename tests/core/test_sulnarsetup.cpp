@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "RecordingUserInterface.h"
+#include "Sulnarsetup.h"
+
+namespace {
+
+class Named : public CObject {
+public:
+    Named(std::string n, std::string t) : CObject(std::move(n), std::move(t)) {}
+    nlohmann::json makeJSON() const override { return {}; }
+    void edit() override {}
+};
+
+class SetupTest : public ::testing::Test {
+protected:
+    void SetUp() override { CObjectStore::resetInstance(); }
+    void TearDown() override { CObjectStore::resetInstance(); }
+    void add(const std::string& name, const std::string& type)
+    {
+        CObjectStore::getInstance().objects.push_back(std::make_unique<Named>(name, type));
+    }
+    static std::string line(const std::string& prefix, const std::string& value, const std::string& setup)
+    {
+        return prefix + value + "' in Setup: '" + setup + "' not found in the object store. Has been set to - \n";
+    }
+    RecordingUserInterface ui;
+};
+
+TEST_F(SetupTest, OnlyANameGivesDefaultsAndNoMessage)
+{
+    const Sulnarsetup setup(nlohmann::json::parse(R"({"Name": "S"})"), "VPPsetup");
+    EXPECT_EQ(setup.name, "S");
+    EXPECT_EQ(setup.type, "VPPsetup");
+    EXPECT_TRUE(setup.twsRange.empty());
+    EXPECT_TRUE(setup.upperBounds.empty());
+    EXPECT_FALSE(setup.jibPoledWindward);
+    EXPECT_FALSE(setup.searchGlobal);
+    for (const auto* n : {&setup.mainName, &setup.jibName, &setup.hsfName, &setup.spiName, &setup.rigName,
+                          &setup.hullName})
+        EXPECT_EQ(*n, "-");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Sulnarsetup(nlohmann::json::object(), "VPPsetup").name, "Anonymous");
+}
+
+TEST_F(SetupTest, ReportsEveryMissingNameInOneCheckBox)
+{
+    add("M", "MAIN");
+    add("R", "RIG");
+    add("H", "MAIN"); // right name, wrong kind
+    const auto j = nlohmann::json::parse(
+        R"({"Name": "Light", "Main": "M", "Jib": "J1", "Rig": "R", "Spi": "-", "Hull": "H", "Hsf": ""})");
+    const Sulnarsetup setup(j, "VPPsetup");
+
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.icons[0], MessageIcon::Error);
+    EXPECT_EQ(ui.messages[0], "Check: " + line("Active Jib sail '", "J1", "Light") + line("Active HSF sail '", "", "Light") +
+                                       line("Active Hydro '", "H", "Light"));
+    EXPECT_EQ(setup.mainName, "M");
+    EXPECT_EQ(setup.rigName, "R");
+    EXPECT_EQ(setup.jibName, "-");
+    EXPECT_EQ(setup.hsfName, "-");
+    EXPECT_EQ(setup.hullName, "-");
+}
+
+TEST_F(SetupTest, EachKindHasItsOwnPrefix)
+{
+    const auto j = nlohmann::json::parse(
+        R"({"Name": "S", "Main": "a", "Jib": "b", "Hsf": "c", "Spi": "d", "Rig": "e", "Hull": "f"})");
+    const Sulnarsetup setup(j, "VPPsetup");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Check: " + line("Active Main sail '", "a", "S") + line("Active Jib sail '", "b", "S") +
+                                       line("Active HSF sail '", "c", "S") + line("Active Spinnaker sail '", "d", "S") +
+                                       line("Active Rig '", "e", "S") + line("Active Hydro '", "f", "S"));
+}
+
+TEST_F(SetupTest, RoundTripsThroughJson)
+{
+    add("Main 1", "MAIN");
+    add("Hull 1", "KeuningHYDRO");
+    const auto j = nlohmann::json::parse(R"({
+        "Name": "Trial", "TWS": [4, 10, 2], "TWA": [40, 180, 10],
+        "InitialValues": [3, 2, 10, 0, 1, 1, 0], "LowerBound": [0, 0, 0, -5, 0, 0, 0],
+        "UpperBound": [10, 8, 40, 5, 1, 1, 1], "JIBPOLEDWINDWARD": true, "SearchGlobal": true,
+        "Main": "Main 1", "Jib": "-", "Hsf": "-", "Spi": "-", "Rig": "gone", "Hull": "Hull 1"})");
+    const Sulnarsetup setup(j, "VPPsetup");
+    const Sulnarsetup copy(setup);
+    const nlohmann::json out = copy.makeJSON();
+
+    nlohmann::json expected = j;
+    expected["Rig"] = "-";
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(out.size(), 14u);
+    EXPECT_EQ(out["TWS"].dump(), "[4.0,10.0,2.0]");
+    EXPECT_EQ(ui.messages.size(), 1u); // the copy looked nothing up
+    EXPECT_EQ(Sulnarsetup(nlohmann::json::object(), "VPPsetup").makeJSON()["TWS"].dump(), "[]");
+}
+
+TEST_F(SetupTest, WrongTypesLeaveTheConstructor)
+{
+    auto error = [](const char* text) {
+        try {
+            Sulnarsetup(nlohmann::json::parse(text), "VPPsetup");
+        } catch (const nlohmann::json::type_error& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(error(R"({"TWS": "fast"})"), "[json.exception.type_error.302] type must be array, but is string");
+    EXPECT_EQ(error(R"({"TWS": [1, "x", 2]})"), "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(error(R"({"SearchGlobal": 1})"), "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(error(R"({"Main": 3})"), "[json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(error(R"([1, 2])"), "[json.exception.type_error.306] cannot use value() with array");
+}
+
+} // namespace
