@@ -6,6 +6,7 @@
 #include "CMain.h"
 #include "CRig.h"
 #include "CSpi.h"
+#include "Sulnarsetup.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ std::unique_ptr<CObject> createDesignObject(const nlohmann::json& element, const
         return std::make_unique<CRig>(element, type);
     if (type == "KeuningHYDRO")
         return std::make_unique<CKeuningHYDRO>(element, type);
+    if (type == "VPPsetup")
+        return std::make_unique<Sulnarsetup>(element, type);
     return nullptr;
 }
 
@@ -49,5 +52,7 @@ std::unique_ptr<CObject> cloneDesignObject(const CObject& source, const std::str
         return copyAs<CRig>(source);
     if (type == "KeuningHYDRO")
         return copyAs<CKeuningHYDRO>(source);
+    if (type == "VPPsetup")
+        return copyAs<Sulnarsetup>(source);
     return nullptr;
 }

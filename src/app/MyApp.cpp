@@ -2,9 +2,14 @@
 
 #include "CMainFrame.h"
 #include "SplashScreen.h"
+#include "WxUserInterface.h"
 
 bool MyApp::OnInit()
 {
+    // The core shows its messages, progress and dialogs through this for the
+    // whole life of the program.
+    static WxUserInterface windows;
+    installUserInterface(&windows);
     return startFromSplashScreen() != nullptr;
 }
 

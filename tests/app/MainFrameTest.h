@@ -1,6 +1,6 @@
 #pragma once
-// Fixture of the main window tests: an empty store, a fresh main window, a
-// file chooser that answers with the path the test sets, and message
+// Fixture of the main window tests: an empty store, a fresh main window, the
+// program's user interface installed, a file chooser that answers with the path the test sets, and message
 // expectations that check text, caption and buttons.
 
 #include <memory>
@@ -17,6 +17,7 @@
 #include "CObjectStore.h"
 #include "FileChooser.h"
 #include "ProjectTestSupport.h"
+#include "WxUserInterface.h"
 
 // A message box with exactly this text and caption, answered with `answer`
 // (wxID_OK, wxID_YES or wxID_NO).
@@ -52,6 +53,7 @@ protected:
     void SetUp() override
     {
         CObjectStore::resetInstance();
+        previousInterface = installUserInterface(&windows);
         previousChooser = setFileChooser([this](wxWindow*, const wxString& message, const wxString& wildcard,
                                                 long style) {
             chooserCalls.push_back({message, wildcard, style});
@@ -67,6 +69,7 @@ protected:
             frame->Close(true);
         finishDestruction();
         setFileChooser(previousChooser);
+        installUserInterface(previousInterface);
         CObjectStore::resetInstance();
     }
 
@@ -136,4 +139,7 @@ protected:
     wxString chosenPath;
     std::vector<ChooserCall> chooserCalls;
     FileChooser previousChooser;
+    // The core's messages come as message boxes, as in the program.
+    WxUserInterface windows;
+    UserInterface* previousInterface = nullptr;
 };
