@@ -1,7 +1,3 @@
-#include <cstdio>
+#include "MyApp.h"
 
-int main()
-{
-    std::puts("sulnar: the core libraries are built; the application window is not part of this build yet.");
-    return 0;
-}
+wxIMPLEMENT_APP(MyApp);

@@ -1,0 +1,145 @@
+#pragma once
+// Fixture of the main window tests: an empty store, a fresh main window, the
+// program's user interface installed, a file chooser that answers with the path the test sets, and message
+// expectations that check text, caption and buttons.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <wx/msgdlg.h>
+#include <wx/treectrl.h>
+#include <wx/weakref.h>
+
+#include "GuiTest.h"
+
+#include "CMainFrame.h"
+#include "CObjectStore.h"
+#include "FileChooser.h"
+#include "ProjectTestSupport.h"
+#include "WxUserInterface.h"
+
+// A message box with exactly this text and caption, answered with `answer`
+// (wxID_OK, wxID_YES or wxID_NO).
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+public:
+    ExpectMessage(const std::string& text, const std::string& caption, int answer)
+        : text_(wxString::FromUTF8(text)), caption_(wxString::FromUTF8(caption)), answer_(answer)
+    {
+        m_description = "message \"" + text_ + "\"";
+    }
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
+        EXPECT_EQ(dialog->GetMessage(), text_);
+        EXPECT_EQ(dialog->GetCaption(), caption_);
+        return answer_;
+    }
+
+private:
+    wxString text_;
+    wxString caption_;
+    int answer_;
+};
+
+inline ExpectMessage expectError(const std::string& text)
+{
+    return ExpectMessage(text, "Error", wxID_OK);
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CObjectStore::resetInstance();
+        previousInterface = installUserInterface(&windows);
+        previousChooser = setFileChooser([this](wxWindow*, const wxString& message, const wxString& wildcard,
+                                                long style) {
+            chooserCalls.push_back({message, wildcard, style});
+            return chosenPath;
+        });
+        frame = new CMainFrame(nullptr);
+        frame->Show();
+        pumpEvents(50);
+    }
+    void TearDown() override
+    {
+        if (frame)
+            frame->Close(true);
+        finishDestruction();
+        setFileChooser(previousChooser);
+        installUserInterface(previousInterface);
+        CObjectStore::resetInstance();
+    }
+
+    // Lets the toolkit delete the windows that were destroyed.
+    static void finishDestruction()
+    {
+        for (int i = 0; i < 3; ++i) {
+            wxTheApp->ProcessIdle();
+            pumpEvents(10);
+        }
+    }
+
+    static CObjectStore& store() { return CObjectStore::getInstance(); }
+
+    static void addObject(const std::string& type, const std::string& name, double value = 0.0)
+    {
+        store().objects.push_back(
+            std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
+    }
+
+    void menu(int id)
+    {
+        wxCommandEvent event(wxEVT_MENU, id);
+        event.SetEventObject(frame);
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    // The leaf `name` under the category node `type`.
+    wxTreeItemId leaf(const std::string& type, const std::string& name) const
+    {
+        for (const wxTreeItemId& node : frame->treeNodes()) {
+            if (frame->m_objectTree->GetItemText(node) != wxString::FromUTF8(type))
+                continue;
+            wxTreeItemIdValue cookie;
+            for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
+                 item = frame->m_objectTree->GetNextChild(node, cookie)) {
+                if (frame->m_objectTree->GetItemText(item) == wxString::FromUTF8(name))
+                    return item;
+            }
+        }
+        return wxTreeItemId();
+    }
+
+    void select(const std::string& type, const std::string& name)
+    {
+        const wxTreeItemId item = leaf(type, name);
+        ASSERT_TRUE(item.IsOk()) << type << " " << name;
+        frame->m_objectTree->SelectItem(item);
+        ASSERT_EQ(frame->selectedItem(), item);
+    }
+
+    std::vector<std::string> storeNames() const
+    {
+        std::vector<std::string> names;
+        for (const auto& object : store().objects)
+            names.push_back(object->type + ":" + object->name);
+        return names;
+    }
+
+    struct ChooserCall {
+        wxString message;
+        wxString wildcard;
+        long style;
+    };
+
+    wxWeakRef<CMainFrame> frame;
+    wxString chosenPath;
+    std::vector<ChooserCall> chooserCalls;
+    FileChooser previousChooser;
+    // The core's messages come as message boxes, as in the program.
+    WxUserInterface windows;
+    UserInterface* previousInterface = nullptr;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// A small design object for reading and writing projects in tests, and
+// temporary files.
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+#include "CObjectStore.h"
+
+// Reads "Name" and the number "Value"; a "Value" that is not a number throws.
+class TestObject : public CObject {
+public:
+    TestObject(const nlohmann::json& element, const std::string& typeKey)
+        : CObject(element.value("Name", "Anonymous"), typeKey), value(element.value("Value", 0.0))
+    {
+    }
+    TestObject(const TestObject&) = default;
+    nlohmann::json makeJSON() const override { return {{"Name", name}, {"Value", value}}; }
+    void edit() override { ++edits; }
+
+    double value;
+    int edits = 0;
+};
+
+inline std::string fileContents(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+inline void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// A fresh directory under the system's temporary directory, removed at the end of the test.
+class TempDir {
+public:
+    TempDir()
+    {
+        path_ = std::filesystem::temp_directory_path() /
+                ("sulnar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    static int& counter()
+    {
+        static int value = 0;
+        return value;
+    }
+    std::filesystem::path path_;
+};
