@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "JsonHelpers.h"
+#include "SailCoefficients.h"
 #include "UserInterface.h"
 
 CJib::CJib(const nlohmann::json& element, const std::string& type)
@@ -50,19 +51,8 @@ std::array<double, 2> CJib::getCoefficients(double blend, double AWA, bool jibPo
     if (jibPoledWindward)
         return {cdPoledSpline(AWA), clPoledSpline(AWA)};
 
-    double cd;
-    double cl;
-    if (ADJUSTABILITY == "High") {
-        cd = cdHighSpline(AWA);
-        cl = clHighSpline(AWA);
-    } else if (ADJUSTABILITY == "Low") {
-        cd = cdLowSpline(AWA);
-        cl = clLowSpline(AWA);
-    } else {
-        const double w = 0.5 * blend;
-        cd = (1.0 - w) * cdLowSpline(AWA) + w * cdHighSpline(AWA);
-        cl = (1.0 - w) * clLowSpline(AWA) + w * clHighSpline(AWA);
-    }
+    auto [cd, cl] =
+        coefficientsByAdjustability(ADJUSTABILITY, blend, AWA, cdLowSpline, clLowSpline, cdHighSpline, clHighSpline);
     // Each flag takes the reduction off once, so both take it off twice.
     if (LTM)
         cl -= clReductionSpline(AWA);

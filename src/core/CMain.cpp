@@ -1,6 +1,7 @@
 #include "CMain.h"
 
 #include "JsonHelpers.h"
+#include "SailCoefficients.h"
 #include "UserInterface.h"
 
 CMain::CMain(const nlohmann::json& element, const std::string& type)
@@ -39,20 +40,8 @@ void CMain::fitGirthSpline()
 
 std::array<double, 2> CMain::getCoefficients(double blend, double AWA) const
 {
-    double cd;
-    double cl;
-    if (ADJUSTABILITY == "Low") {
-        cl = clLowSpline(AWA);
-        cd = cdLowSpline(AWA);
-    } else if (ADJUSTABILITY == "High") {
-        cl = clHighSpline(AWA);
-        cd = cdHighSpline(AWA);
-    } else {
-        const double high = 0.5 * blend;
-        const double low = 1.0 - high;
-        cl = low * clLowSpline(AWA) + high * clHighSpline(AWA);
-        cd = low * cdLowSpline(AWA) + high * cdHighSpline(AWA);
-    }
+    auto [cd, cl] =
+        coefficientsByAdjustability(ADJUSTABILITY, blend, AWA, cdLowSpline, clLowSpline, cdHighSpline, clHighSpline);
     if (LTM) {
         cd -= cdLTMSpline(AWA);
         cl -= clLTMSpline(AWA);

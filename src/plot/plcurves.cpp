@@ -8,6 +8,39 @@
 
 using namespace pldraw;
 
+namespace {
+
+// Where a function curve writes its name, in the layer's font, which is left
+// selected: the column for a curve over x and the row for a curve over y, by
+// the flags' lower two bits. The name then sits on the curve at that place.
+int nameColumn(wxDC& dc, const plWindow& w, const wxFont& font, const wxString& name, int flags)
+{
+    dc.SetFont(font);
+    wxCoord tw = 0, th = 0;
+    dc.GetTextExtent(name, &tw, &th);
+    const int marginLeft = w.GetMarginLeft(), marginRight = w.GetMarginRight();
+    if ((flags & 3) == plNAME_BELOW_RIGHT)
+        return w.GetScrX() - tw - marginRight - 8;
+    if ((flags & 3) == plNAME_BELOW_LEFT)
+        return (w.GetScrX() - marginRight - marginLeft - tw) / 2 + marginLeft;
+    return marginLeft + 8;
+}
+
+int nameRow(wxDC& dc, const plWindow& w, const wxFont& font, const wxString& name, int flags)
+{
+    dc.SetFont(font);
+    wxCoord tw = 0, th = 0;
+    dc.GetTextExtent(name, &tw, &th);
+    const int marginTop = w.GetMarginTop(), marginBottom = w.GetMarginBottom();
+    if ((flags & 3) == plNAME_BELOW_RIGHT)
+        return marginTop + 8;
+    if ((flags & 3) == plNAME_BELOW_LEFT)
+        return (w.GetScrY() - marginTop - marginBottom - th) / 2 + marginTop;
+    return w.GetScrY() - 8 - th - marginBottom;
+}
+
+} // namespace
+
 wxIMPLEMENT_ABSTRACT_CLASS(plLayer, wxObject);
 wxIMPLEMENT_ABSTRACT_CLASS(plFX, plLayer);
 wxIMPLEMENT_ABSTRACT_CLASS(plFY, plLayer);
@@ -51,17 +84,7 @@ void plFX::Plot(wxDC& dc, plWindow& w)
     }
     if (m_name.IsEmpty() || !m_showName)
         return;
-    dc.SetFont(m_font);
-    wxCoord tw = 0, th = 0;
-    dc.GetTextExtent(m_name, &tw, &th);
-    const int marginLeft = w.GetMarginLeft(), marginRight = w.GetMarginRight();
-    int tx;
-    if ((m_flags & 3) == plNAME_BELOW_RIGHT)
-        tx = w.GetScrX() - tw - marginRight - 8;
-    else if ((m_flags & 3) == plNAME_BELOW_LEFT)
-        tx = (w.GetScrX() - marginRight - marginLeft - tw) / 2 + marginLeft;
-    else
-        tx = marginLeft + 8;
+    const int tx = nameColumn(dc, w, m_font, m_name, m_flags);
     dc.DrawText(m_name, tx, toPixel(pixelY(w, GetY(w.p2x(tx)))));
 }
 
@@ -86,17 +109,7 @@ void plFY::Plot(wxDC& dc, plWindow& w)
     }
     if (m_name.IsEmpty() || !m_showName)
         return;
-    dc.SetFont(m_font);
-    wxCoord tw = 0, th = 0;
-    dc.GetTextExtent(m_name, &tw, &th);
-    const int marginTop = w.GetMarginTop(), marginBottom = w.GetMarginBottom();
-    int ty;
-    if ((m_flags & 3) == plNAME_BELOW_RIGHT)
-        ty = marginTop + 8;
-    else if ((m_flags & 3) == plNAME_BELOW_LEFT)
-        ty = (w.GetScrY() - marginTop - marginBottom - th) / 2 + marginTop;
-    else
-        ty = w.GetScrY() - 8 - th - marginBottom;
+    const int ty = nameRow(dc, w, m_font, m_name, m_flags);
     dc.DrawText(m_name, toPixel(pixelX(w, GetX(w.p2y(ty)))), ty);
 }
 
@@ -125,17 +138,7 @@ void plProfile::Plot(wxDC& dc, plWindow& w)
     }
     if (m_name.IsEmpty())
         return;
-    dc.SetFont(m_font);
-    wxCoord tw = 0, th = 0;
-    dc.GetTextExtent(m_name, &tw, &th);
-    const int marginLeft = w.GetMarginLeft(), marginRight = w.GetMarginRight();
-    int tx;
-    if ((m_flags & 3) == plNAME_BELOW_RIGHT)
-        tx = w.GetScrX() - tw - marginRight - 8;
-    else if ((m_flags & 3) == plNAME_BELOW_LEFT)
-        tx = (w.GetScrX() - marginRight - marginLeft - tw) / 2 + marginLeft;
-    else
-        tx = marginLeft + 8;
+    const int tx = nameColumn(dc, w, m_font, m_name, m_flags);
     dc.DrawText(m_name, tx, toPixel(pixelY(w, GetY(w.p2x(tx)))));
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "CHsf.h"
-#include "UserInterface.h"
+#include "DesignObjectTesting.h"
 
 namespace {
 
@@ -19,16 +19,6 @@ void expectCoefficients(const CHsf& sail, double awa, double cd, double cl, doub
     const auto [gotCd, gotCl] = sail.getCoefficients(awa);
     EXPECT_NEAR(gotCd, cd, tol) << "Cd at AWA " << awa;
     EXPECT_NEAR(gotCl, cl, tol) << "Cl at AWA " << awa;
-}
-
-std::string typeErrorOf(const char* text)
-{
-    try {
-        hsfFrom(text);
-    } catch (const json::type_error& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 TEST(CHsf, DefaultsFollowTheMembersRead)
@@ -81,10 +71,14 @@ TEST(CHsf, WritesSortedMembersAndReadsThemBack)
 
 TEST(CHsf, MembersOfTheWrongTypeAreRefused)
 {
-    EXPECT_EQ(typeErrorOf(R"({"HLP": "six"})"), "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(R"({"battens": 1})"), "[json.exception.type_error.302] type must be boolean, but is number");
-    EXPECT_EQ(typeErrorOf(R"({"Name": 3})"), "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(typeErrorOf(R"({"HHB": null})"), "[json.exception.type_error.302] type must be number, but is null");
+    EXPECT_EQ(typeErrorOf(hsfFrom, R"({"HLP": "six"})"),
+              "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(hsfFrom, R"({"battens": 1})"),
+              "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(typeErrorOf(hsfFrom, R"({"Name": 3})"),
+              "[json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(typeErrorOf(hsfFrom, R"({"HHB": null})"),
+              "[json.exception.type_error.302] type must be number, but is null");
 }
 
 TEST(CHsf, AreaAndCentreOfEffort)
@@ -182,20 +176,10 @@ TEST(CHsf, CopiesOwnTheirColumns)
     expectCoefficients(original, 45.0, 0.19302496575156472, 1.3775939941652178);
 }
 
-class EditRecorder : public UserInterface {
-public:
-    void edit(CHsf& object) override { edited = &object; }
-    CHsf* edited = nullptr;
-};
-
 TEST(CHsf, EditGoesToItsEditor)
 {
-    EditRecorder recorder;
-    UserInterface* previous = installUserInterface(&recorder);
     CHsf sail = hsfFrom("{}");
-    sail.edit();
-    installUserInterface(previous);
-    EXPECT_EQ(recorder.edited, &sail);
+    expectEditReachesTheEditor(sail);
 }
 
 } // namespace

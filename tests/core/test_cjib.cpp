@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "CJib.h"
-#include "RecordingUserInterface.h"
+#include "DesignObjectTesting.h"
 
 namespace {
 
@@ -13,22 +13,6 @@ using nlohmann::json;
 CJib jibFrom(const char* text)
 {
     return CJib(json::parse(text), "JIB");
-}
-
-void expectPair(const std::array<double, 2>& got, double first, double second, double tolerance = 1e-12)
-{
-    EXPECT_NEAR(got[0], first, tolerance);
-    EXPECT_NEAR(got[1], second, tolerance);
-}
-
-std::string typeErrorOf(const char* text)
-{
-    try {
-        jibFrom(text);
-    } catch (const json::exception& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 TEST(CJib, DefaultsFollowTheMembersReadBefore)
@@ -76,11 +60,13 @@ TEST(CJib, WritesSortedKeysWithDoublesAndReadsThemBack)
 
 TEST(CJib, PassesTheLibraryTypeErrors)
 {
-    EXPECT_EQ(typeErrorOf(R"({"HQW": "wide"})"), "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(R"({"LTM": 1})"), "[json.exception.type_error.302] type must be boolean, but is number");
-    EXPECT_EQ(typeErrorOf(R"({"SFJLPgt110J": "yes"})"),
+    EXPECT_EQ(typeErrorOf(jibFrom, R"({"HQW": "wide"})"),
+              "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(jibFrom, R"({"LTM": 1})"),
+              "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(typeErrorOf(jibFrom, R"({"SFJLPgt110J": "yes"})"),
               "[json.exception.type_error.302] type must be boolean, but is string");
-    EXPECT_EQ(typeErrorOf(R"({"ADJUSTABILITY": [1]})"),
+    EXPECT_EQ(typeErrorOf(jibFrom, R"({"ADJUSTABILITY": [1]})"),
               "[json.exception.type_error.302] type must be string, but is array");
 }
 
@@ -206,11 +192,8 @@ TEST(CJib, SailOfNoAreaHasItsCentreAtTheTack)
 
 TEST(CJib, CopiesAreIndependentAndEditGoesToTheEditor)
 {
-    RecordingUserInterface ui;
     auto original = std::make_unique<CJib>(jibFrom(R"({"ADJUSTABILITY": "High"})"));
-    original->edit();
-    ASSERT_EQ(ui.edited.size(), 1u);
-    EXPECT_EQ(ui.edited[0], original.get());
+    expectEditReachesTheEditor(*original);
 
     const CJib copy(*original);
     original->HQW = 1.0;

@@ -4,35 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "CKeuningHYDRO.h"
+#include "DesignObjectTesting.h"
 #include "TestHull.h"
-#include "UserInterface.h"
 
 namespace {
-
-// Records what the hull shows to the user; installed for the lifetime of the object.
-class RecordingInterface : public UserInterface {
-public:
-    struct Message {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-    };
-
-    RecordingInterface() : previous_(installUserInterface(this)) {}
-    ~RecordingInterface() override { installUserInterface(previous_); }
-
-    void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
-    {
-        messages.push_back({text, caption, icon});
-    }
-    void edit(CKeuningHYDRO& object) override { edited = &object; }
-
-    std::vector<Message> messages;
-    CKeuningHYDRO* edited = nullptr;
-
-private:
-    UserInterface* previous_;
-};
 
 const std::string twoPoints = "\nInput vectors must have at least two points and must be of the same size.";
 const std::string increasing = "\nIndependent Input vector (x) must be strictly increasing.";
@@ -42,15 +17,9 @@ std::string block(const std::string& spline, const std::string& reason)
     return "\nError creating spline for " + spline + "(Heel): " + reason + "\n";
 }
 
-// The text of the type error that reading `element` raises, or "" when none.
-std::string typeErrorOf(const nlohmann::json& element)
+CKeuningHYDRO hullFrom(const nlohmann::json& element)
 {
-    try {
-        CKeuningHYDRO hull(element, "KeuningHYDRO");
-    } catch (const nlohmann::json::type_error& e) {
-        return e.what();
-    }
-    return "";
+    return CKeuningHYDRO(element, "KeuningHYDRO");
 }
 
 const std::vector<std::string> numberKeys{"Vc",       "Tc",
@@ -121,26 +90,30 @@ TEST(CKeuningHYDRO, WrongTypesRaiseTheLibrarysTypeError)
         element[key] = std::move(value);
         return element;
     };
-    EXPECT_EQ(typeErrorOf(with("useTabulatedHeeledDimensions", 1)), prefix + "type must be boolean, but is number");
-    EXPECT_EQ(typeErrorOf(with("useTabulatedHeeledDimensions", "true")),
+    EXPECT_EQ(typeErrorOf(hullFrom, with("useTabulatedHeeledDimensions", 1)),
+              prefix + "type must be boolean, but is number");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("useTabulatedHeeledDimensions", "true")),
               prefix + "type must be boolean, but is string");
-    EXPECT_EQ(typeErrorOf(with("useTabulatedHeeledDimensions", nullptr)), prefix + "type must be boolean, but is null");
-    EXPECT_EQ(typeErrorOf(with("Vc", "5")), prefix + "type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(with("Vc", true)), prefix + "type must be number, but is boolean");
-    EXPECT_EQ(typeErrorOf(with("maxRightingMoment", nlohmann::json::array())),
+    EXPECT_EQ(typeErrorOf(hullFrom, with("useTabulatedHeeledDimensions", nullptr)),
+              prefix + "type must be boolean, but is null");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("Vc", "5")), prefix + "type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("Vc", true)), prefix + "type must be number, but is boolean");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("maxRightingMoment", nlohmann::json::array())),
               prefix + "type must be number, but is array");
-    EXPECT_EQ(typeErrorOf(with("Alat", nullptr)), prefix + "type must be number, but is null");
-    EXPECT_EQ(typeErrorOf(with("Phi", 10)), prefix + "type must be array, but is number");
-    EXPECT_EQ(typeErrorOf(with("C_form", nlohmann::json::object())), prefix + "type must be array, but is object");
-    EXPECT_EQ(typeErrorOf(with("RA", {0.0, "x"})), prefix + "type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(with("Name", 5)), prefix + "type must be string, but is number");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("Alat", nullptr)), prefix + "type must be number, but is null");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("Phi", 10)), prefix + "type must be array, but is number");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("C_form", nlohmann::json::object())),
+              prefix + "type must be array, but is object");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("RA", {0.0, "x"})), prefix + "type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("Name", 5)), prefix + "type must be string, but is number");
 
-    EXPECT_EQ(typeErrorOf(nlohmann::json::array()), "[json.exception.type_error.306] cannot use value() with array");
+    EXPECT_EQ(typeErrorOf(hullFrom, nlohmann::json::array()),
+              "[json.exception.type_error.306] cannot use value() with array");
 
     // The first wrong member in reading order stops the construction.
     auto twoWrong = with("Phi", 3);
     twoWrong["Vc"] = "x";
-    EXPECT_EQ(typeErrorOf(twoWrong), prefix + "type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(hullFrom, twoWrong), prefix + "type must be number, but is string");
 }
 
 TEST(CKeuningHYDRO, JsonRoundTrip)
@@ -170,7 +143,7 @@ TEST(CKeuningHYDRO, JsonRoundTrip)
 
 TEST(CKeuningHYDRO, CopyOwnsItsTablesAndSplines)
 {
-    RecordingInterface ui;
+    RecordingUserInterface ui;
     CKeuningHYDRO source(testHullWithHeeledDimensionsJson(), "KeuningHYDRO");
     ASSERT_TRUE(source.checkAndGenerateSplines());
     const CKeuningHYDRO copy(source);
@@ -192,15 +165,13 @@ TEST(CKeuningHYDRO, CopyOwnsItsTablesAndSplines)
 
 TEST(CKeuningHYDRO, EditGoesToTheInstalledEditor)
 {
-    RecordingInterface ui;
     CKeuningHYDRO hull(testHullJson(), "KeuningHYDRO");
-    hull.edit();
-    EXPECT_EQ(ui.edited, &hull);
+    expectEditReachesTheEditor(hull);
 }
 
 TEST(CKeuningHYDROSplines, ValidTablesBuildWithoutMessage)
 {
-    RecordingInterface ui;
+    RecordingUserInterface ui;
     auto element = testHullJson();
     element["PhiRA"] = {0.0, 30.0, 60.0};
     element["RA"] = {0.0, 0.5, 0.6};
@@ -218,7 +189,7 @@ TEST(CKeuningHYDROSplines, ValidTablesBuildWithoutMessage)
 
 TEST(CKeuningHYDROSplines, TabulatedDimensionsStartAtTheUprightValues)
 {
-    RecordingInterface ui;
+    RecordingUserInterface ui;
     CKeuningHYDRO hull(testHullWithHeeledDimensionsJson(), "KeuningHYDRO");
     ASSERT_TRUE(hull.checkAndGenerateSplines());
     EXPECT_TRUE(ui.messages.empty());
@@ -286,21 +257,20 @@ TEST(CKeuningHYDROSplines, FailedSplinesAreReportedInOneBoxInOrder)
          block("C_form", twoPoints + increasing)},
     };
     for (const auto& c : cases) {
-        RecordingInterface ui;
+        RecordingUserInterface ui;
         auto element = c.base;
         element.update(c.changes);
         CKeuningHYDRO hull(element, "KeuningHYDRO");
         EXPECT_FALSE(hull.checkAndGenerateSplines()) << c.what;
         ASSERT_EQ(ui.messages.size(), 1u) << c.what;
-        EXPECT_EQ(ui.messages[0].text, c.message) << c.what;
-        EXPECT_EQ(ui.messages[0].caption, "Error");
-        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
+        EXPECT_EQ(ui.messages[0], "Error: " + c.message) << c.what;
+        EXPECT_EQ(ui.icons[0], MessageIcon::Error);
     }
 }
 
 TEST(CKeuningHYDROSplines, GoodSplinesAreBuiltBesideFailedOnesAndRepairHeals)
 {
-    RecordingInterface ui;
+    RecordingUserInterface ui;
     auto element = testHullJson();
     element["RA"] = nlohmann::json::array();
     CKeuningHYDRO hull(element, "KeuningHYDRO");

@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "CKeuningHYDRO.h"
+#include "DesignObjectTesting.h"
 #include "TestHull.h"
 
 namespace {
@@ -24,11 +25,6 @@ constexpr double cr = 0.4, br = 1.2, Ar = 0.48, LambdaR = 5.0, LCEr = 9.3, VCEr 
 constexpr double mCrew = 300.0, yCrewMax = 1.4, Alat = 6.0;
 const std::vector<double> PhiRA{0.0, 15.0, 30.0, 45.0, 60.0};
 const std::vector<double> RA{0.0, 0.22, 0.40, 0.48, 0.46};
-
-void expectClose(double actual, double expected)
-{
-    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
-}
 
 double liftSlope(double AR, double lambdaDeg)
 {

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "CKeuningHYDRO.h"
+#include "DesignObjectTesting.h"
 #include "HeeledWettedSurface.h"
 #include "TestHull.h"
 
@@ -35,11 +36,6 @@ double ittc(double Re)
 {
     const double l = std::log10(Re) - 2.0;
     return 0.075 / (l * l);
-}
-
-void expectClose(double actual, double expected)
-{
-    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
 }
 
 class HullResistance : public ::testing::Test {

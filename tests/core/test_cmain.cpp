@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "CMain.h"
-#include "RecordingUserInterface.h"
+#include "DesignObjectTesting.h"
 
 namespace {
 
@@ -21,22 +21,6 @@ CMain mainFrom(const char* text)
 CMain linearMain()
 {
     return mainFrom(R"({"P": 10, "E": 4, "MQW": 3.125, "MHW": 2.25, "MTW": 1.375, "MUW": 0.9375, "MHB": 0.5})");
-}
-
-void expectCoefficients(const std::array<double, 2>& got, double cd, double cl)
-{
-    EXPECT_NEAR(got[0], cd, 1e-12);
-    EXPECT_NEAR(got[1], cl, 1e-12);
-}
-
-std::string typeErrorOf(const char* text)
-{
-    try {
-        mainFrom(text);
-    } catch (const json::exception& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 TEST(CMain, DefaultsFollowTheMembersReadBefore)
@@ -77,42 +61,46 @@ TEST(CMain, WritesSortedKeysWithDoublesAndReadsThemBack)
 
 TEST(CMain, PassesTheLibraryTypeErrors)
 {
-    EXPECT_EQ(typeErrorOf(R"({"P": "ten"})"), "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(R"({"MHB": true})"), "[json.exception.type_error.302] type must be number, but is boolean");
-    EXPECT_EQ(typeErrorOf(R"({"LTM": 1})"), "[json.exception.type_error.302] type must be boolean, but is number");
-    EXPECT_EQ(typeErrorOf(R"({"ADJUSTABILITY": 3})"),
+    EXPECT_EQ(typeErrorOf(mainFrom, R"({"P": "ten"})"),
+              "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(mainFrom, R"({"MHB": true})"),
+              "[json.exception.type_error.302] type must be number, but is boolean");
+    EXPECT_EQ(typeErrorOf(mainFrom, R"({"LTM": 1})"),
+              "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(typeErrorOf(mainFrom, R"({"ADJUSTABILITY": 3})"),
               "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(typeErrorOf(R"({"Name": null})"), "[json.exception.type_error.302] type must be string, but is null");
-    EXPECT_EQ(typeErrorOf("[1, 2]"), "[json.exception.type_error.306] cannot use value() with array");
+    EXPECT_EQ(typeErrorOf(mainFrom, R"({"Name": null})"),
+              "[json.exception.type_error.302] type must be string, but is null");
+    EXPECT_EQ(typeErrorOf(mainFrom, "[1, 2]"), "[json.exception.type_error.306] cannot use value() with array");
 }
 
 TEST(CMain, CoefficientsByAdjustabilityBlendAndLowTechMaterial)
 {
     CMain m = mainFrom("{}");
     // Medium at blend 0 is the low table; blend 1 the mean of low and high.
-    expectCoefficients(m.getCoefficients(0.0, 28.0), 0.03259, 1.34698);
-    expectCoefficients(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
+    expectPair(m.getCoefficients(0.0, 28.0), 0.03259, 1.34698);
+    expectPair(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
     // Blend 0.5 weighs high by 0.25: 0.75*0.02328 + 0.25*0.01466, 0.75*1.05172 + 0.25*1.13793.
-    expectCoefficients(m.getCoefficients(0.5, 9.0), 0.021125, 1.0732725);
+    expectPair(m.getCoefficients(0.5, 9.0), 0.021125, 1.0732725);
 
     // "low" is not "Low": it blends.
     m.ADJUSTABILITY = "low";
-    expectCoefficients(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
+    expectPair(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
 
     // Low and High ignore the blend.
     m.ADJUSTABILITY = "Low";
-    expectCoefficients(m.getCoefficients(1.0, 0.0), 0.0431, 0.0);
+    expectPair(m.getCoefficients(1.0, 0.0), 0.0431, 0.0);
     m.ADJUSTABILITY = "High";
-    expectCoefficients(m.getCoefficients(1.0, 0.0), 0.03448, 0.0);
+    expectPair(m.getCoefficients(1.0, 0.0), 0.03448, 0.0);
 
     // Low tech material takes its tables off in every branch.
     m.LTM = true;
-    expectCoefficients(m.getCoefficients(0.0, 12.0), 0.01466 - 0.0028, 1.25 - 0.0284);
+    expectPair(m.getCoefficients(0.0, 12.0), 0.01466 - 0.0028, 1.25 - 0.0284);
     m.ADJUSTABILITY = "Low";
-    expectCoefficients(m.getCoefficients(0.0, 28.0), 0.02979, 1.31858);
+    expectPair(m.getCoefficients(0.0, 28.0), 0.02979, 1.31858);
     m.ADJUSTABILITY = "Medium";
     // At 60 degrees: (1.35345 + 1.38319) / 2 - 0.0085, and no drag reduction.
-    expectCoefficients(m.getCoefficients(1.0, 60.0), 0.11302, 1.35982);
+    expectPair(m.getCoefficients(1.0, 60.0), 0.11302, 1.35982);
 }
 
 TEST(CMain, CoefficientsContinueStraightBeyondTheTable)
@@ -168,11 +156,8 @@ TEST(CMain, AreaOfALinearSailFullAndReefed)
 
 TEST(CMain, AreaFollowsTheRefittedGirthAfterAnEdit)
 {
-    RecordingUserInterface ui;
     CMain m = mainFrom("{}");
-    m.edit();
-    ASSERT_EQ(ui.edited.size(), 1u);
-    EXPECT_EQ(ui.edited[0], &m);
+    expectEditReachesTheEditor(m);
 
     m.E = 4.0;
     m.fitGirthSpline();

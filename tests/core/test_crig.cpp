@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "CRig.h"
-#include "RecordingUserInterface.h"
+#include "DesignObjectTesting.h"
 
 namespace {
 
@@ -15,16 +15,6 @@ constexpr double pi = 3.141592653589793;
 CRig rigFrom(const char* text)
 {
     return CRig(json::parse(text), "RIG");
-}
-
-std::string typeErrorOf(const char* text)
-{
-    try {
-        rigFrom(text);
-    } catch (const json::exception& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 void expectSame(const ForceMoment& a, const ForceMoment& b)
@@ -58,10 +48,12 @@ TEST(CRig, SpreaderCountIsReadAsAnInteger)
 {
     EXPECT_EQ(rigFrom(R"({"N_SPREADERS": 3.7})").N_SPREADERS, 3);
     EXPECT_EQ(rigFrom(R"({"N_SPREADERS": true})").N_SPREADERS, 1);
-    EXPECT_EQ(typeErrorOf(R"({"N_SPREADERS": "2"})"),
+    EXPECT_EQ(typeErrorOf(rigFrom, R"({"N_SPREADERS": "2"})"),
               "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(R"({"MH": true})"), "[json.exception.type_error.302] type must be number, but is boolean");
-    EXPECT_EQ(typeErrorOf(R"({"Name": 5})"), "[json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(typeErrorOf(rigFrom, R"({"MH": true})"),
+              "[json.exception.type_error.302] type must be number, but is boolean");
+    EXPECT_EQ(typeErrorOf(rigFrom, R"({"Name": 5})"),
+              "[json.exception.type_error.302] type must be string, but is number");
 }
 
 TEST(CRig, WindageOfTheDefaultRig)
@@ -147,11 +139,8 @@ TEST(CRig, MainSailAlongTheWholeMastLeavesNoBareMast)
 
 TEST(CRig, CopiesAreIndependentAndEditGoesToTheEditor)
 {
-    RecordingUserInterface ui;
     auto original = std::make_unique<CRig>(rigFrom(R"({"Name": "R"})"));
-    original->edit();
-    ASSERT_EQ(ui.edited.size(), 1u);
-    EXPECT_EQ(ui.edited[0], original.get());
+    expectEditReachesTheEditor(*original);
 
     const CRig copy(*original);
     original->MH = 30.0;

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "CSpi.h"
-#include "RecordingUserInterface.h"
+#include "DesignObjectTesting.h"
 
 namespace {
 
@@ -12,22 +12,6 @@ using nlohmann::json;
 CSpi spiFrom(const char* text)
 {
     return CSpi(json::parse(text), "SPI");
-}
-
-void expectPair(const std::array<double, 2>& got, double first, double second, double tolerance = 1e-12)
-{
-    EXPECT_NEAR(got[0], first, tolerance);
-    EXPECT_NEAR(got[1], second, tolerance);
-}
-
-std::string typeErrorOf(const char* text)
-{
-    try {
-        spiFrom(text);
-    } catch (const json::exception& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 TEST(CSpi, DefaultsFollowTheMembersReadBefore)
@@ -64,9 +48,12 @@ TEST(CSpi, WritesSortedKeysWithDoublesAndReadsThemBack)
 
 TEST(CSpi, PassesTheLibraryTypeErrors)
 {
-    EXPECT_EQ(typeErrorOf(R"({"SLU": "x"})"), "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(R"({"SPL": null})"), "[json.exception.type_error.302] type must be number, but is null");
-    EXPECT_EQ(typeErrorOf(R"({"SPITYPE": 1})"), "[json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(typeErrorOf(spiFrom, R"({"SLU": "x"})"),
+              "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(spiFrom, R"({"SPL": null})"),
+              "[json.exception.type_error.302] type must be number, but is null");
+    EXPECT_EQ(typeErrorOf(spiFrom, R"({"SPITYPE": 1})"),
+              "[json.exception.type_error.302] type must be string, but is number");
 }
 
 TEST(CSpi, AreaAndCentreOfEffort)
@@ -133,11 +120,8 @@ TEST(CSpi, UnknownTypeIsLoggedAndGivesNoForce)
 
 TEST(CSpi, CopiesAreIndependentAndEditGoesToTheEditor)
 {
-    RecordingUserInterface ui;
     auto original = std::make_unique<CSpi>(spiFrom(R"({"SPITYPE": "ATOC"})"));
-    original->edit();
-    ASSERT_EQ(ui.edited.size(), 1u);
-    EXPECT_EQ(ui.edited[0], original.get());
+    expectEditReachesTheEditor(*original);
 
     const CSpi copy(*original);
     original->SLU = 1.0;

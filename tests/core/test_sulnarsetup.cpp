@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RecordingUserInterface.h"
+#include "DesignObjectTesting.h"
 #include "Sulnarsetup.h"
 
 namespace {
@@ -11,6 +11,11 @@ public:
     nlohmann::json makeJSON() const override { return {}; }
     void edit() override {}
 };
+
+Sulnarsetup setupFrom(const char* text)
+{
+    return Sulnarsetup(nlohmann::json::parse(text), "VPPsetup");
+}
 
 class SetupTest : public ::testing::Test {
 protected:
@@ -98,19 +103,15 @@ TEST_F(SetupTest, RoundTripsThroughJson)
 
 TEST_F(SetupTest, WrongTypesLeaveTheConstructor)
 {
-    auto error = [](const char* text) {
-        try {
-            Sulnarsetup(nlohmann::json::parse(text), "VPPsetup");
-        } catch (const nlohmann::json::type_error& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
-    };
-    EXPECT_EQ(error(R"({"TWS": "fast"})"), "[json.exception.type_error.302] type must be array, but is string");
-    EXPECT_EQ(error(R"({"TWS": [1, "x", 2]})"), "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(error(R"({"SearchGlobal": 1})"), "[json.exception.type_error.302] type must be boolean, but is number");
-    EXPECT_EQ(error(R"({"Main": 3})"), "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(error(R"([1, 2])"), "[json.exception.type_error.306] cannot use value() with array");
+    EXPECT_EQ(typeErrorOf(setupFrom, R"({"TWS": "fast"})"),
+              "[json.exception.type_error.302] type must be array, but is string");
+    EXPECT_EQ(typeErrorOf(setupFrom, R"({"TWS": [1, "x", 2]})"),
+              "[json.exception.type_error.302] type must be number, but is string");
+    EXPECT_EQ(typeErrorOf(setupFrom, R"({"SearchGlobal": 1})"),
+              "[json.exception.type_error.302] type must be boolean, but is number");
+    EXPECT_EQ(typeErrorOf(setupFrom, R"({"Main": 3})"),
+              "[json.exception.type_error.302] type must be string, but is number");
+    EXPECT_EQ(typeErrorOf(setupFrom, R"([1, 2])"), "[json.exception.type_error.306] cannot use value() with array");
 }
 
 } // namespace
