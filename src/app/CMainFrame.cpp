@@ -1,8 +1,14 @@
 #include "CMainFrame.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 
+#include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/file.h>
+#include <wx/grid.h>
+#include <wx/log.h>
 #include <wx/imaglist.h>
 #include <wx/msgdlg.h>
 #include <wx/spinctrl.h>
@@ -12,7 +18,13 @@
 #include "CObjectStore.h"
 #include "DesignObjects.h"
 #include "FileChooser.h"
+#include "PolarResults.h"
 #include "ProjectFile.h"
+#include "Sulnarrun.h"
+#include "Sulnarsetup.h"
+#include "Translate.h"
+#include "UserInterface.h"
+#include "plotwidget.h"
 
 #include "icons/HsfIcon.xpm"
 #include "icons/HullIcon.xpm"
@@ -326,22 +338,247 @@ void CMainFrame::OnClose(wxCloseEvent& event)
     Destroy();
 }
 
-void CMainFrame::OnSaveResultTable(wxCommandEvent&) {}
-
-void CMainFrame::OnLoadStoredPolar(wxCommandEvent&) {}
-
 void CMainFrame::OnPreferences(wxCommandEvent&) {}
 
 void CMainFrame::OnPrintSetChanged(wxCommandEvent&) {}
 
 void CMainFrame::OnReefChanged(wxSpinDoubleEvent&) {}
 
-void CMainFrame::OnRunVPP(wxCommandEvent&) {}
-
-void CMainFrame::OnWriteResultTable(wxCommandEvent&) {}
-
-void CMainFrame::OnMoveResultsToBuffer(wxCommandEvent&) {}
-
-void CMainFrame::OnPlotPolar(wxCommandEvent&) {}
-
 void CMainFrame::OnWriteCompareTable(wxCommandEvent&) {}
+
+void CMainFrame::OnRunVPP(wxCommandEvent& event)
+{
+    CObjectStore& store = CObjectStore::getInstance();
+    const std::string setupName = m_vppSetupChoice->GetStringSelection().utf8_string();
+    const auto* setup = dynamic_cast<const Sulnarsetup*>(store.findObject(setupName, "VPPsetup"));
+    if (!setup) {
+        showError("No VPP setup selected or found.");
+        return;
+    }
+    const ActiveSet active = findActiveSet(*setup, store);
+    const std::string problem = checkRun(*setup, active);
+    if (!problem.empty()) {
+        showError(problem);
+        return;
+    }
+
+    Sulnarrun run(active.main, active.jib, active.spi, active.hsf, active.rig, active.hull, setup->twsRange,
+                  setup->twaRange, setup->initialValues, setup->lowerBounds, setup->upperBounds,
+                  setup->jibPoledWindward, setup->searchGlobal, store.globalGuessCount);
+    // The hull has reported tables it could not build; nothing runs then.
+    if (!run.aeroModel)
+        return;
+    try {
+        switch (event.GetId()) {
+        case ID_RUN_POLAR:
+            run.RunVPP();
+            writeResultTable(store.currentResults.get(), store.resultColumnNames);
+            break;
+        case ID_CALC_AERO:
+            run.RunAeroForces();
+            writeResultTable(store.aeroResults.get(), store.aeroColumnNames);
+            break;
+        case ID_CALC_HYDRO:
+            run.RunHydroForces();
+            writeResultTable(store.hydroResults.get(), store.hydroColumnNames);
+            break;
+        }
+    } catch (const std::exception& e) {
+        userInterface().progressEnd();
+        showError(std::string("The run stopped: ") + e.what());
+    }
+}
+
+void CMainFrame::clearPolarOutput()
+{
+    if (m_resultTablePanel)
+        m_resultTablePanel->Destroy();
+    m_resultTablePanel = nullptr;
+    if (m_polarPlot)
+        m_polarPlot->Destroy();
+    m_polarPlot = nullptr;
+}
+
+void CMainFrame::writeResultTable(const ResultTable* rows, std::vector<std::string> names)
+{
+    if (!rows) {
+        showError("No polar results available to write into the table.");
+        return;
+    }
+    clearPolarOutput();
+    m_resultTablePanel = new wxPanel(m_polarOutputPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
+    m_polarOutputPanel->GetSizer()->Add(m_resultTablePanel, 1, wxEXPAND | wxALL, 0);
+    m_polarOutputPanel->Layout();
+
+    auto* grid = new wxGrid(m_resultTablePanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
+    const int columns = static_cast<int>(names.size());
+    grid->CreateGrid(static_cast<int>(rows->size()), columns, wxGrid::wxGridSelectCells);
+    grid->SetRowLabelSize(0);
+    for (int c = 0; c < columns; ++c)
+        grid->SetColLabelValue(c, wxString::FromUTF8(names[static_cast<std::size_t>(c)]));
+    char text[64];
+    for (std::size_t r = 0; r < rows->size(); ++r) {
+        const auto& row = (*rows)[r];
+        // A short row leaves its last cells empty.
+        for (std::size_t c = 0; c < row.size() && c < names.size(); ++c) {
+            std::snprintf(text, sizeof text, "%.2f", row[c]);
+            grid->SetCellValue(static_cast<int>(r), static_cast<int>(c), text);
+        }
+    }
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    sizer->Add(grid, 1, wxEXPAND | wxALL, 0);
+    m_resultTablePanel->SetSizer(sizer);
+    m_resultTablePanel->Layout();
+}
+
+void CMainFrame::OnWriteResultTable(wxCommandEvent&)
+{
+    const CObjectStore& store = CObjectStore::getInstance();
+    writeResultTable(store.currentResults.get(), store.resultColumnNames);
+}
+
+void CMainFrame::OnMoveResultsToBuffer(wxCommandEvent&)
+{
+    CObjectStore& store = CObjectStore::getInstance();
+    if (!store.currentResults) {
+        showError("No results available to move to buffer.");
+        return;
+    }
+    store.bufferResults = std::make_unique<ResultTable>(*store.currentResults);
+}
+
+namespace {
+
+// A grid line of the polar diagram: no legend entry, no name drawn.
+plFXYVector* gridLine(const std::vector<double>& xs, const std::vector<double>& ys, wxPenStyle style)
+{
+    auto* line = new plFXYVector("_noLegendEntry_");
+    line->SetContinuity(true);
+    line->ShowName(false);
+    line->SetPen(wxPen(*wxBLACK, 1, style));
+    line->SetData(xs, ys);
+    return line;
+}
+
+} // namespace
+
+void CMainFrame::OnPlotPolar(wxCommandEvent&)
+{
+    constexpr double pi = 3.141592653589793;
+    const double radiusMin = m_radiiMinSpin->GetValue();
+    const double radiusMax = m_radiiMaxSpin->GetValue();
+    const double radiusInc = m_radiiIncSpin->GetValue();
+    const int major = m_majorTickSpin->GetValue();
+    const int minor = m_minorTickSpin->GetValue();
+
+    clearPolarOutput();
+    m_polarPlot = new plWindow(m_polarOutputPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
+    m_polarOutputPanel->GetSizer()->Add(m_polarPlot, 1, wxEXPAND | wxALL, 0);
+    m_polarOutputPanel->Layout();
+    m_polarPlot->LockAspect(true);
+
+    // Speed rings as half circles from TWA 0 through 90 to 180 degrees.
+    for (double r : linspace(radiusMin, radiusMax, radiusInc)) {
+        std::vector<double> xs, ys;
+        for (int a = 0; a <= 180; a += 5) {
+            xs.push_back(r * std::sin(a * pi / 180));
+            ys.push_back(r * std::cos(a * pi / 180));
+        }
+        m_polarPlot->AddLayer(gridLine(xs, ys, wxPENSTYLE_SOLID), true);
+    }
+    // Rays of true wind angle, solid at every major step.
+    for (int angle : polarRayAngles(minor)) {
+        const double s = std::sin(angle * pi / 180), c = std::cos(angle * pi / 180);
+        const bool solid = major > 0 && angle % major == 0;
+        m_polarPlot->AddLayer(gridLine({radiusMin * s, radiusMax * s}, {radiusMin * c, radiusMax * c},
+                                       solid ? wxPENSTYLE_SOLID : wxPENSTYLE_DOT),
+                              true);
+    }
+    m_polarPlot->AddLayer(new plScaleX(tr("Boat Speed [m/s]"), plAXIS_AT_ORIGIN, true, 0), true);
+    m_polarPlot->AddLayer(new plScaleY(tr("Boat Speed [m/s]"), plAXIS_AT_ORIGIN, true), true);
+
+    const CObjectStore& store = CObjectStore::getInstance();
+    if (!store.currentResults) {
+        showError("No results available for polar plot.");
+        return;
+    }
+    plotPolars(store.currentResults.get(), 0);
+    if (m_includeBufferCheck->GetValue()) {
+        if (!store.bufferResults) {
+            showError("No buffer results available for polar plot.");
+            return;
+        }
+        plotPolars(store.bufferResults.get(), 1);
+    }
+}
+
+void CMainFrame::plotPolars(const ResultTable* rows, int style)
+{
+    static const wxPenStyle styles[] = {wxPENSTYLE_SOLID, wxPENSTYLE_LONG_DASH, wxPENSTYLE_DOT, wxPENSTYLE_DOT_DASH};
+    static const wxColour* const colours[] = {wxGREEN, wxRED, wxBLUE, wxYELLOW, wxCYAN, wxLIGHT_GREY, wxBLACK};
+    const std::size_t colourCount = sizeof colours / sizeof colours[0];
+
+    const std::vector<PolarCurve> curves = polarCurves(*rows);
+    for (std::size_t k = 0; k < curves.size(); ++k) {
+        auto* curve = new plFXYVector(wxString::Format("TWS=%.1fm/s", curves[k].tws), plNAME_ABOVE_LEFT);
+        curve->SetContinuity(true);
+        // More wind speeds than colours take the colours again.
+        curve->SetPen(wxPen(*colours[k % colourCount], 2, styles[style & 3]));
+        curve->SetData(curves[k].x, curves[k].y);
+        m_polarPlot->AddLayer(curve, true);
+    }
+    m_polarPlot->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH), true);
+    m_polarPlot->UpdateAll();
+    m_polarPlot->Fit();
+}
+
+void CMainFrame::OnSaveResultTable(wxCommandEvent&)
+{
+    const CObjectStore& store = CObjectStore::getInstance();
+    if (!store.currentResults) {
+        showError("No polar results available to save.");
+        return;
+    }
+    const wxString path = chooseFile(this, "Save Result Table", "CSV files (*.csv)|*.csv|All files (*.*)|*.*",
+                                     wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (path.empty())
+        return;
+    const std::string text = polarCsvText(*store.currentResults, store.resultColumnNames);
+    // The failures are reported below in one message of our own.
+    wxLogNull noToolkitMessages;
+    wxFile file;
+    if (!file.Open(path, wxFile::write)) {
+        showError("Could not open file for writing.");
+        return;
+    }
+    // Only a file written and closed without error counts as saved.
+    const bool written = file.Write(text.data(), text.size()) == text.size();
+    if (!file.Close() || !written) {
+        showError("Could not write the result table to the file.");
+        return;
+    }
+    wxMessageBox("Result table saved successfully.", "Success", wxOK | wxICON_INFORMATION);
+}
+
+void CMainFrame::OnLoadStoredPolar(wxCommandEvent&)
+{
+    const wxString path =
+        chooseFile(this, tr("Open C file"), "CSV files (*.csv;*.CSV)|*.csv;*.CSV", wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (path.empty())
+        return;
+    std::ifstream in(path.utf8_string());
+    if (!in.is_open()) {
+        showError("Cannot open file");
+        return;
+    }
+    ResultTable rows;
+    std::string error;
+    if (!readPolarCsv(in, rows, error)) {
+        showError(error);
+        return;
+    }
+    CObjectStore& store = CObjectStore::getInstance();
+    if (!store.currentResults)
+        store.currentResults = std::make_unique<ResultTable>();
+    *store.currentResults = std::move(rows);
+}

@@ -10,7 +10,10 @@
 
 #include "CMasterFrame.h"
 
+#include "CObjectStore.h"
+
 class CObject;
+class plWindow;
 class wxImageList;
 class wxTreeEvent;
 class wxSpinDoubleEvent;
@@ -34,6 +37,18 @@ public:
     // The tree nodes in the order root, "Sails", "MAIN", "JIB", "SPI", "HSF",
     // "KeuningHYDRO", "RIG", "VPPsetup"; replaced at every rebuild.
     const std::array<wxTreeItemId, 9>& treeNodes() const { return m_treeNodes; }
+
+    // Shows a result table as a grid in the output panel of "VPP  Polar",
+    // one column per name; a null table gives a message and changes nothing.
+    void writeResultTable(const ResultTable* rows, std::vector<std::string> names);
+    // Draws one curve per true wind speed of a polar table into the polar
+    // diagram, with pens of the given style row, and a legend.
+    void plotPolars(const ResultTable* rows, int style);
+
+    // What the output panel of "VPP  Polar" shows: the result grid's panel or
+    // the polar diagram, at most one of them; null when not shown.
+    wxPanel* resultTablePanel() const { return m_resultTablePanel; }
+    plWindow* polarPlot() const { return m_polarPlot; }
 
 private:
     // Project files.
@@ -68,7 +83,12 @@ private:
     CObject* objectOfItem(const wxTreeItemId& item) const;
     std::string parentText(const wxTreeItemId& item) const;
 
+    // Removes the result grid and the polar diagram from the output panel.
+    void clearPolarOutput();
+
     bool m_storeChanged = false;
+    wxPanel* m_resultTablePanel = nullptr;
+    plWindow* m_polarPlot = nullptr;
     wxImageList* m_treeImages = nullptr;
     std::array<wxTreeItemId, 9> m_treeNodes;
 
