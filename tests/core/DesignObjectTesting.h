@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the design objects' tests: reading errors, pairs of
-// results and the editor hook.
+// Helpers shared by the design objects' tests: reading errors and checks of
+// several results at once.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -26,6 +28,16 @@ std::string typeErrorOf(const Read& read, const Input& input)
     return "no error";
 }
 
+// Each element text, read as an object of class T, paired with the end of
+// its type error after "[json.exception.type_error.302] type must be ".
+template <class T>
+void expectTypeErrors(const char* type, const std::vector<std::pair<std::string, std::string>>& cases)
+{
+    const auto read = [type](const std::string& text) { return T(nlohmann::json::parse(text), type); };
+    for (const auto& [input, text] : cases)
+        EXPECT_EQ(typeErrorOf(read, input), "[json.exception.type_error.302] type must be " + text) << input;
+}
+
 // A pair of results such as (Cd, Cl) or (area, height of its centre).
 inline void expectPair(const std::array<double, 2>& got, double first, double second, double tolerance = 1e-12)
 {
@@ -33,18 +45,16 @@ inline void expectPair(const std::array<double, 2>& got, double first, double se
     EXPECT_NEAR(got[1], second, tolerance);
 }
 
+// Members or results equal to four units in the last place.
+inline void expectValues(const std::vector<double>& got, const std::vector<double>& expected)
+{
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_DOUBLE_EQ(got[i], expected[i]) << "value " << i;
+}
+
 // Equal to nine figures, or to 1e-9 for values below one.
 inline void expectClose(double actual, double expected)
 {
     EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)));
-}
-
-// edit() hands the object itself, once, to the installed user interface.
-template <class T>
-void expectEditReachesTheEditor(T& object)
-{
-    RecordingUserInterface ui;
-    object.edit();
-    ASSERT_EQ(ui.edited.size(), 1u);
-    EXPECT_EQ(ui.edited[0], &object);
 }

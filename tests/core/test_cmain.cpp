@@ -23,33 +23,15 @@ CMain linearMain()
     return mainFrom(R"({"P": 10, "E": 4, "MQW": 3.125, "MHW": 2.25, "MTW": 1.375, "MUW": 0.9375, "MHB": 0.5})");
 }
 
-TEST(CMain, DefaultsFollowTheMembersReadBefore)
+TEST(CMain, ReadingWritingAndTypeErrors)
 {
-    const CMain m = mainFrom(R"({"Name": "M1", "P": 12})");
-    EXPECT_EQ(m.name, "M1");
-    EXPECT_EQ(m.type, "MAIN");
-    EXPECT_DOUBLE_EQ(m.E, 3.0);
-    EXPECT_DOUBLE_EQ(m.MQW, 1.25);
-    EXPECT_DOUBLE_EQ(m.MHW, 2.0);
-    EXPECT_DOUBLE_EQ(m.MTW, 3.125);
-    EXPECT_DOUBLE_EQ(m.MUW, 2.75);
-    EXPECT_DOUBLE_EQ(m.MHB, 0.5);
-    EXPECT_FALSE(m.LTM);
-    EXPECT_EQ(m.ADJUSTABILITY, "Medium");
+    // Defaults follow the members read before them.
+    const CMain m = mainFrom(R"({"P": 12})");
+    expectValues({m.E, m.MQW, m.MHW, m.MTW, m.MUW}, {3.0, 1.25, 2.0, 3.125, 2.75});
 
-    const CMain d = mainFrom("{}");
-    EXPECT_EQ(d.name, "Anonymous");
-    EXPECT_DOUBLE_EQ(d.P, 10.0);
-    EXPECT_DOUBLE_EQ(d.E, 2.5);
-    EXPECT_DOUBLE_EQ(d.MUW, 2.375);
-}
-
-TEST(CMain, WritesSortedKeysWithDoublesAndReadsThemBack)
-{
-    const CMain d = mainFrom(R"({"P": 1, "E": 2, "LTM": true})");
-    EXPECT_EQ(d.makeJSON().dump(), R"({"ADJUSTABILITY":"Medium","E":2.0,"LTM":true,"MHB":0.5,"MHW":1.5,)"
-                                   R"("MQW":1.0,"MTW":2.25,"MUW":2.0,"Name":"Anonymous","P":1.0})");
-
+    EXPECT_EQ(mainFrom(R"({"P": 1, "E": 2, "LTM": true})").makeJSON().dump(),
+              R"({"ADJUSTABILITY":"Medium","E":2.0,"LTM":true,"MHB":0.5,"MHW":1.5,)"
+              R"("MQW":1.0,"MTW":2.25,"MUW":2.0,"Name":"Anonymous","P":1.0})");
     CMain edited = mainFrom("{}");
     edited.name = "Grün";
     edited.MTW = 2.7;
@@ -57,20 +39,11 @@ TEST(CMain, WritesSortedKeysWithDoublesAndReadsThemBack)
     const CMain back(edited.makeJSON(), "MAIN");
     EXPECT_EQ(back.makeJSON(), edited.makeJSON());
     EXPECT_EQ(back.name, "Grün");
-}
 
-TEST(CMain, PassesTheLibraryTypeErrors)
-{
-    EXPECT_EQ(typeErrorOf(mainFrom, R"({"P": "ten"})"),
-              "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(mainFrom, R"({"MHB": true})"),
-              "[json.exception.type_error.302] type must be number, but is boolean");
-    EXPECT_EQ(typeErrorOf(mainFrom, R"({"LTM": 1})"),
-              "[json.exception.type_error.302] type must be boolean, but is number");
-    EXPECT_EQ(typeErrorOf(mainFrom, R"({"ADJUSTABILITY": 3})"),
-              "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(typeErrorOf(mainFrom, R"({"Name": null})"),
-              "[json.exception.type_error.302] type must be string, but is null");
+    expectTypeErrors<CMain>("MAIN", {{R"({"P": "ten"})", "number, but is string"},
+                                     {R"({"MHB": true})", "number, but is boolean"},
+                                     {R"({"LTM": 1})", "boolean, but is number"},
+                                     {R"({"Name": null})", "string, but is null"}});
     EXPECT_EQ(typeErrorOf(mainFrom, "[1, 2]"), "[json.exception.type_error.306] cannot use value() with array");
 }
 
@@ -82,11 +55,9 @@ TEST(CMain, CoefficientsByAdjustabilityBlendAndLowTechMaterial)
     expectPair(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
     // Blend 0.5 weighs high by 0.25: 0.75*0.02328 + 0.25*0.01466, 0.75*1.05172 + 0.25*1.13793.
     expectPair(m.getCoefficients(0.5, 9.0), 0.021125, 1.0732725);
-
     // "low" is not "Low": it blends.
     m.ADJUSTABILITY = "low";
     expectPair(m.getCoefficients(1.0, 28.0), 0.029225, 1.386895);
-
     // Low and High ignore the blend.
     m.ADJUSTABILITY = "Low";
     expectPair(m.getCoefficients(1.0, 0.0), 0.0431, 0.0);
@@ -105,19 +76,14 @@ TEST(CMain, CoefficientsByAdjustabilityBlendAndLowTechMaterial)
 
 TEST(CMain, CoefficientsContinueStraightBeyondTheTable)
 {
-    CMain m = mainFrom(R"({"ADJUSTABILITY": "Low"})");
-    const auto at180 = m.getCoefficients(0.0, 180.0);
-    const auto at190 = m.getCoefficients(0.0, 190.0);
-    const auto at200 = m.getCoefficients(0.0, 200.0);
-    EXPECT_NEAR(at180[1], -0.11207, 1e-12);
+    const CMain m = mainFrom(R"({"ADJUSTABILITY": "Low"})");
+    const auto at = [&](double awa) { return m.getCoefficients(0.0, awa); };
+    EXPECT_NEAR(at(180.0)[1], -0.11207, 1e-12);
     for (std::size_t i = 0; i < 2; ++i)
-        EXPECT_NEAR(at200[i] - at190[i], at190[i] - at180[i], 1e-12);
-    EXPECT_LT(at190[1], at180[1]);
-
-    const auto atm5 = m.getCoefficients(0.0, -5.0);
-    const auto atm10 = m.getCoefficients(0.0, -10.0);
-    EXPECT_NEAR(atm10[1], 2.0 * atm5[1], 1e-12);
-    EXPECT_LT(atm5[1], 0.0);
+        EXPECT_NEAR(at(200.0)[i] - at(190.0)[i], at(190.0)[i] - at(180.0)[i], 1e-12);
+    EXPECT_LT(at(190.0)[1], at(180.0)[1]);
+    EXPECT_NEAR(at(-10.0)[1], 2.0 * at(-5.0)[1], 1e-12);
+    EXPECT_LT(at(-5.0)[1], 0.0);
 }
 
 TEST(CMain, AreaOfTheDefaultSail)
@@ -128,11 +94,10 @@ TEST(CMain, AreaOfTheDefaultSail)
     EXPECT_NEAR(full[0], 2.7755836, 1e-7);
     EXPECT_NEAR(full[1], 7.4016003, 1e-7);
     EXPECT_NEAR(full[2], 18.6328125, 1e-12);
-    // A deep boom adds 2 E (BD - 0.06 E) = 0.75 below the foot.
+    // A deep boom adds 2 E (BD - 0.06 E) = 0.75 below the foot; BD / E of exactly 0.06 adds nothing.
     const auto boom = m.getArea(10.0, 1.0, 1.0, 0.3);
     EXPECT_NEAR(boom[1], 7.1960728, 1e-7);
     EXPECT_NEAR(boom[2], 19.3828125, 1e-12);
-    // BD / E of exactly 0.06 adds nothing.
     EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.15)[2], 18.6328125, 1e-12);
 }
 
@@ -145,7 +110,6 @@ TEST(CMain, AreaOfALinearSailFullAndReefed)
     EXPECT_NEAR(full[0], 0.16 / 0.844, 1e-12);
     EXPECT_NEAR(full[1], (200.0 - 350.0 / 3.0) / 22.5 + 0.24 + 2.0, 1e-12);
     EXPECT_NEAR(full[2], 22.5, 1e-12);
-
     // Top 5 m set: widths 2.25 down to 0.5, area 6.875, moment 28.125 - 43.75/3;
     // the boom adds 2*4*(0.3 - 0.24) = 0.48 at 0.15 below the foot.
     const auto reefed = m.getArea(5.0, 1.1, 1.3, 0.3);
@@ -154,18 +118,7 @@ TEST(CMain, AreaOfALinearSailFullAndReefed)
     EXPECT_NEAR(reefed[2], 7.355, 1e-12);
 }
 
-TEST(CMain, AreaFollowsTheRefittedGirthAfterAnEdit)
-{
-    CMain m = mainFrom("{}");
-    expectEditReachesTheEditor(m);
-
-    m.E = 4.0;
-    m.fitGirthSpline();
-    // (10/8)(4 + 2.25 + 3.5 + 4.03125 + 2.375 + 0.25)
-    EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 20.5078125, 1e-12);
-}
-
-TEST(CMain, CopiesOwnTheirSplines)
+TEST(CMain, CopiesOwnTheirSplinesWhichFollowAnEditWhenRefitted)
 {
     auto original = std::make_unique<CMain>(linearMain());
     const CMain copy(*original);
@@ -174,6 +127,12 @@ TEST(CMain, CopiesOwnTheirSplines)
     original.reset();
     EXPECT_NEAR(copy.getArea(10.0, 1.0, 1.0, 0.1)[2], 22.5, 1e-12);
     EXPECT_NEAR(copy.getCoefficients(0.0, 28.0)[1], 1.34698, 1e-12);
+
+    CMain m = mainFrom("{}");
+    m.E = 4.0;
+    m.fitGirthSpline();
+    // (10/8)(4 + 2.25 + 3.5 + 4.03125 + 2.375 + 0.25)
+    EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 20.5078125, 1e-12);
 }
 
 TEST(CMain, ZeroLuffGivesNoAreaInsteadOfFailing)
@@ -184,36 +143,29 @@ TEST(CMain, ZeroLuffGivesNoAreaInsteadOfFailing)
     EXPECT_EQ(roach, 0.0);
     EXPECT_DOUBLE_EQ(zCE, 2.4);
     EXPECT_EQ(area, 0.0);
-
-    // Typed in an editor, and mended again.
+    // Typed in an editor, and mended again. The widths read with E = 0 are
+    // all 0.5: (10/8)(2.5 + 1 + 1 + 0.75 + 0.5 + 0.25).
     m.P = 10.0;
     m.E = 2.5;
     m.fitGirthSpline();
-    // The widths read with E = 0 are all 0.5: (10/8)(2.5 + 1 + 1 + 0.75 + 0.5 + 0.25).
     EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 7.5, 1e-12);
     m.P = -1.0;
     m.fitGirthSpline();
     EXPECT_EQ(m.getArea(-1.0, 1.0, 1.0, 0.1)[2], 0.0);
 }
 
-TEST(CMain, NoWidthAtTheQuarterGivesNoRoach)
+TEST(CMain, NoWidthAtTheQuarterOrNothingHoistedStaysFinite)
 {
-    const CMain m = mainFrom(R"({"MQW": 0})");
-    // (10/8)(2.5 + 0 + 3.5 + 4.03125 + 2.375 + 0.25)
-    const auto [roach, zCE, area] = m.getArea(10.0, 1.0, 1.0, 0.1);
+    // (10/8)(2.5 + 0 + 3.5 + 4.03125 + 2.375 + 0.25), and no roach.
+    const auto [roach, zCE, area] = mainFrom(R"({"MQW": 0})").getArea(10.0, 1.0, 1.0, 0.1);
     EXPECT_EQ(roach, 0.0);
     EXPECT_NEAR(area, 15.8203125, 1e-12);
     EXPECT_TRUE(std::isfinite(zCE));
-}
 
-TEST(CMain, NothingHoistedHasItsCentreAtTheBoom)
-{
+    // Nothing hoisted: the centre is at the boom, or that of the boom area 0.15 below the foot.
     const CMain m = mainFrom("{}");
-    const auto [roach, zCE, area] = m.getArea(0.0, 1.0, 1.0, 0.1);
-    EXPECT_EQ(roach, 0.0);
-    EXPECT_EQ(area, 0.0);
-    EXPECT_DOUBLE_EQ(zCE, 2.0);
-    // With boom area the centre is that of the boom, 0.15 below the foot.
+    const auto none = m.getArea(0.0, 1.0, 1.0, 0.1);
+    EXPECT_EQ(none, (std::array<double, 3>{0.0, 2.0, 0.0}));
     const auto withBoom = m.getArea(0.0, 1.0, 1.0, 0.3);
     EXPECT_NEAR(withBoom[2], 0.75, 1e-12);
     EXPECT_NEAR(withBoom[1], 1.85, 1e-12);

@@ -10,7 +10,7 @@
 #include "CORCAerodynamics.h"
 #include "CRig.h"
 #include "CSpi.h"
-#include "UserInterface.h"
+#include "RecordingUserInterface.h"
 
 namespace {
 
@@ -60,43 +60,24 @@ bool allFinite(const ForceMoment& f)
     return true;
 }
 
-class MessageRecorder : public UserInterface {
-public:
-    void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
-    {
-        messages.push_back(caption + "|" + text + "|" + std::to_string(static_cast<int>(icon)));
-    }
-    std::vector<std::string> messages;
-};
-
 TEST(CORCAerodynamics, DepoweredGeometry)
 {
-    const auto half = CORCAerodynamics::getDepoweredSailGeo(0.5, 4, 6, 8, 10.4, 5, 10);
-    EXPECT_EQ(half, (std::array<double, 3>{4, 8, 10}));
-    EXPECT_DOUBLE_EQ(CORCAerodynamics::getDepoweredSailGeo(0.25, 4, 6, 8, 10.4, 5, 10)[2], 5.0);
-    const auto full = CORCAerodynamics::getDepoweredSailGeo(1.0, 4, 6, 8, 10.4, 5, 10);
-    EXPECT_DOUBLE_EQ(full[0], 6.0);
-    EXPECT_DOUBLE_EQ(full[1], 10.4);
-
-    const auto threeQuarter = CORCAerodynamics::getDepoweredSailGeo(0.75, 4, 6, 8, 10.4, 5, 10);
-    EXPECT_DOUBLE_EQ(threeQuarter[0], 5.0);
-    EXPECT_NEAR(threeQuarter[1], 9.92, 1e-12);
-    EXPECT_DOUBLE_EQ(threeQuarter[2], 10.0);
-    const auto reefed = CORCAerodynamics::getDepoweredSailGeo(0.3, 4, 6, 8, 10.4, 5, 10);
-    EXPECT_DOUBLE_EQ(reefed[0], 4.0);
-    EXPECT_DOUBLE_EQ(reefed[1], 8.0);
-    EXPECT_NEAR(reefed[2], 6.0, 1e-12);
-}
-
-TEST(CORCAerodynamics, DepoweredGeometryWithSmallestLpBeyondTheForeTriangle)
-{
-    // 1.05 J (4.2) equal to HLPmin: full luff instead of 0/0.
-    const auto equal = CORCAerodynamics::getDepoweredSailGeo(0.5, 4.2, 6, 8, 10.4, 4.0, 10);
-    EXPECT_DOUBLE_EQ(equal[1], 10.4);
-    // HLPmin beyond 1.05 J with an LP below it: full luff, not an extrapolated one.
-    const auto beyond = CORCAerodynamics::getDepoweredSailGeo(1.0, 6, 4, 8, 10.4, 5, 10);
-    EXPECT_DOUBLE_EQ(beyond[0], 4.0);
-    EXPECT_DOUBLE_EQ(beyond[1], 10.4);
+    // Reef, HLPmin, HLPmax, HLUmin, HLUmax, J, P, and the LP, luff and hoist expected.
+    const std::vector<std::array<double, 10>> cases{
+        {0.5, 4, 6, 8, 10.4, 5, 10, 4, 8, 10},
+        {1.0, 4, 6, 8, 10.4, 5, 10, 6, 10.4, 10},
+        {0.75, 4, 6, 8, 10.4, 5, 10, 5, 9.92, 10},
+        {0.3, 4, 6, 8, 10.4, 5, 10, 4, 8, 6},
+        // 1.05 J (4.2) equal to HLPmin: full luff instead of 0/0.
+        {0.5, 4.2, 6, 8, 10.4, 4.0, 10, 4.2, 10.4, 10},
+        // HLPmin beyond 1.05 J with an LP below it: full luff, not an extrapolated one.
+        {1.0, 6, 4, 8, 10.4, 5, 10, 4, 10.4, 10},
+    };
+    for (const auto& c : cases) {
+        const auto got = CORCAerodynamics::getDepoweredSailGeo(c[0], c[1], c[2], c[3], c[4], c[5], c[6]);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_DOUBLE_EQ(got[i], c[7 + i]) << "reef " << c[0] << " HLPmin " << c[1] << " value " << i;
+    }
 }
 
 TEST(CORCAerodynamics, PowerFactorOfACentrelineAsymmetric)
@@ -244,15 +225,12 @@ TEST(CORCAerodynamics, SailPlanReefedAwayCarriesNoForce)
 TEST(CORCAerodynamics, NoHeadsailIsReported)
 {
     const SailPlan plan;
-    MessageRecorder recorder;
-    UserInterface* previous = installUserInterface(&recorder);
+    RecordingUserInterface ui;
     const CORCAerodynamics model(&plan.main, nullptr, nullptr, nullptr, &plan.rig, false);
     const ForceMoment forces = model.getForces(0, 0, 0, 1, 1, 0, 10, 90);
-    installUserInterface(previous);
-
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], "Error|Unsupported Headsail configuration|" +
-                                        std::to_string(static_cast<int>(MessageIcon::Error)));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Error: Unsupported Headsail configuration");
+    EXPECT_EQ(ui.icons[0], MessageIcon::Error);
     expectForces(forces, components(plan.rig.getWindageForce(10.0, 90.0, 0.0, 0.0, plan.main.P, 1.225)));
 }
 

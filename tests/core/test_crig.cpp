@@ -17,43 +17,34 @@ CRig rigFrom(const char* text)
     return CRig(json::parse(text), "RIG");
 }
 
-void expectSame(const ForceMoment& a, const ForceMoment& b)
+// Windage acts along x and y and heels the boat, nothing else.
+void expectWindage(const ForceMoment& f, double Fx, double Fy, double Mx)
 {
-    EXPECT_NEAR(a.Fx, b.Fx, 1e-9);
-    EXPECT_NEAR(a.Fy, b.Fy, 1e-9);
-    EXPECT_NEAR(a.Fz, b.Fz, 1e-9);
-    EXPECT_NEAR(a.Mx, b.Mx, 1e-9);
-    EXPECT_NEAR(a.My, b.My, 1e-9);
-    EXPECT_NEAR(a.Mz, b.Mz, 1e-9);
+    EXPECT_NEAR(f.Fx, Fx, 1e-9);
+    EXPECT_NEAR(f.Fy, Fy, 1e-9);
+    EXPECT_NEAR(f.Mx, Mx, 1e-9);
+    EXPECT_EQ(f.Fz, 0.0);
+    EXPECT_EQ(f.My, 0.0);
+    EXPECT_EQ(f.Mz, 0.0);
 }
 
-TEST(CRig, DefaultsAndRoundTrip)
+TEST(CRig, ReadingWritingAndTypeErrors)
 {
-    const CRig d = rigFrom("{}");
-    EXPECT_EQ(d.name, "Anonymous");
-    EXPECT_EQ(d.type, "RIG");
-    EXPECT_EQ(d.makeJSON().dump(),
+    EXPECT_EQ(rigFrom("{}").makeJSON().dump(),
               R"({"BAS":1.3,"BD":0.3,"BOA":3.5,"DW":0.008,"HD":1.1,"IG":13.0,"ISP":13.5,"J":4.0,"LOA":11.5,)"
               R"("MH":15.0,"ML":0.25,"MW":0.15,"N_SPREADERS":2,"Name":"Anonymous","TPS":4.5})");
-
     const CRig r = rigFrom(R"({"Name": "Tall", "MH": 18, "N_SPREADERS": 3, "J": 0})");
     const CRig back(r.makeJSON(), "RIG");
     EXPECT_EQ(back.makeJSON(), r.makeJSON());
-    EXPECT_EQ(back.N_SPREADERS, 3);
     EXPECT_TRUE(back.makeJSON()["N_SPREADERS"].is_number_integer());
     EXPECT_TRUE(back.makeJSON()["MH"].is_number_float());
-}
 
-TEST(CRig, SpreaderCountIsReadAsAnInteger)
-{
+    // The spreader count is read as an integer.
     EXPECT_EQ(rigFrom(R"({"N_SPREADERS": 3.7})").N_SPREADERS, 3);
     EXPECT_EQ(rigFrom(R"({"N_SPREADERS": true})").N_SPREADERS, 1);
-    EXPECT_EQ(typeErrorOf(rigFrom, R"({"N_SPREADERS": "2"})"),
-              "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(rigFrom, R"({"MH": true})"),
-              "[json.exception.type_error.302] type must be number, but is boolean");
-    EXPECT_EQ(typeErrorOf(rigFrom, R"({"Name": 5})"),
-              "[json.exception.type_error.302] type must be string, but is number");
+    expectTypeErrors<CRig>("RIG", {{R"({"N_SPREADERS": "2"})", "number, but is string"},
+                                   {R"({"MH": true})", "number, but is boolean"},
+                                   {R"({"Name": 5})", "string, but is number"}});
 }
 
 TEST(CRig, WindageOfTheDefaultRig)
@@ -62,25 +53,12 @@ TEST(CRig, WindageOfTheDefaultRig)
     // AWA 90, q = 61.25. Sideways forces and heights: topsides 0.816*11.5*1.1*q = 632.247 at 0.726,
     // mast alongside 0.6*0.25*10*q = 91.875 at 7.4, bare mast 0.8*0.25*5*q = 61.25 at 1.1 + 9.9,
     // wires 0.416 q = 25.48 at 9.9, fixed 1.08 q = 66.15 at 1.6.
-    const ForceMoment beam = rig.getWindageForce(10.0, 90.0, 0.0, 0.0, 10.0, 1.225);
-    EXPECT_NEAR(beam.Fx, 0.0, 1e-9);
-    EXPECT_NEAR(beam.Fy, -877.002, 1e-9);
-    EXPECT_NEAR(beam.Mx, 459.011322 + 679.875 + 673.75 + 252.252 + 105.84, 1e-9);
-    EXPECT_EQ(beam.Fz, 0.0);
-    EXPECT_EQ(beam.My, 0.0);
-    EXPECT_EQ(beam.Mz, 0.0);
-
+    expectWindage(rig.getWindageForce(10.0, 90.0, 0.0, 0.0, 10.0, 1.225), 0.0, -877.002,
+                  459.011322 + 679.875 + 673.75 + 252.252 + 105.84);
     // Head-on areas 3.1416 + 0.6 + 0.6 + 0.416 + 0.27.
-    const ForceMoment ahead = rig.getWindageForce(10.0, 0.0, 0.0, 0.0, 10.0, 1.225);
-    EXPECT_NEAR(ahead.Fx, 307.9405, 1e-9);
-    EXPECT_EQ(ahead.Fy, 0.0);
-    EXPECT_EQ(ahead.Mx, 0.0);
-    const ForceMoment astern = rig.getWindageForce(10.0, 180.0, 0.0, 0.0, 10.0, 1.225);
-    EXPECT_NEAR(astern.Fx, -307.9405, 1e-9);
-    EXPECT_NEAR(astern.Fy, 0.0, 1e-9);
-
-    const ForceMoment calm = rig.getWindageForce(0.0, 60.0, 15.0, 3.0, 10.0, 1.225);
-    expectSame(calm, ForceMoment{});
+    expectWindage(rig.getWindageForce(10.0, 0.0, 0.0, 0.0, 10.0, 1.225), 307.9405, 0.0, 0.0);
+    expectWindage(rig.getWindageForce(10.0, 180.0, 0.0, 0.0, 10.0, 1.225), -307.9405, 0.0, 0.0);
+    expectWindage(rig.getWindageForce(0.0, 60.0, 15.0, 3.0, 10.0, 1.225), 0.0, 0.0, 0.0);
 }
 
 TEST(CRig, WindageHeeledAtSeveralAngles)
@@ -89,8 +67,8 @@ TEST(CRig, WindageHeeledAtSeveralAngles)
     // AWS 8: q = 39.2, at 45 degrees qx = qy = 19.6; h = 12 leaves 3 m of bare
     // mast with its centroid at (0.845 + 1.7 * 14.15) / 3 = 8.3.
     const double s = std::sin(20.0 * pi / 180.0);
-    const double hullSide = 0.816 * 11.5 * (1.1 + 0.375 * 3.5 * s);
-    const double sideAreas[] = {hullSide, 0.6 * 0.25 * 12.0, 0.8 * 0.25 * 3.0, 0.416, 1.08};
+    const double sideAreas[] = {0.816 * 11.5 * (1.1 + 0.375 * 3.5 * s), 0.6 * 0.25 * 12.0, 0.8 * 0.25 * 3.0, 0.416,
+                                1.08};
     const double heights[] = {0.66 * (1.1 + 3.5 * s), 1.1 + 1.3 + 6.0, 1.1 + 8.3, 1.1 + 1.3 + 7.5,
                               1.1 + 0.5 + 0.5 * 3.5 * s};
     double side = 0.0;
@@ -100,26 +78,17 @@ TEST(CRig, WindageHeeledAtSeveralAngles)
         moment += sideAreas[i] * 19.6 * heights[i];
     }
     const double headOn = (0.816 * 1.1 * 3.5 + 0.4 * 0.15 * 12.0 + 0.8 * 0.15 * 3.0 + 0.416 + 0.27) * 19.6;
+    EXPECT_NEAR(headOn, 96.18896, 1e-9);
 
-    const ForceMoment close = rig.getWindageForce(8.0, 45.0, 20.0, 0.0, 12.0, 1.225);
-    EXPECT_NEAR(close.Fx, headOn, 1e-9);
-    EXPECT_NEAR(close.Fx, 96.18896, 1e-9);
-    EXPECT_NEAR(close.Fy, -side, 1e-9);
-    EXPECT_NEAR(close.Mx, moment, 1e-9);
+    // Either tack alike, and leeway changes nothing; abaft the beam the head-on force turns forward.
+    for (const auto& [awa, leeway] : std::vector<std::pair<double, double>>{{45, 0}, {-45, 0}, {45, 6}})
+        expectWindage(rig.getWindageForce(8.0, awa, 20.0, leeway, 12.0, 1.225), headOn, -side, moment);
+    expectWindage(rig.getWindageForce(8.0, 135.0, 20.0, 0.0, 12.0, 1.225), -headOn, -side, moment);
 
-    // Either tack alike; abaft the beam the head-on force turns forward.
-    expectSame(rig.getWindageForce(8.0, -45.0, 20.0, 0.0, 12.0, 1.225), close);
-    const ForceMoment broad = rig.getWindageForce(8.0, 135.0, 20.0, 0.0, 12.0, 1.225);
-    EXPECT_NEAR(broad.Fx, -headOn, 1e-9);
-    EXPECT_NEAR(broad.Fy, -side, 1e-9);
-    EXPECT_NEAR(broad.Mx, moment, 1e-9);
-
-    // Leeway changes nothing; heel adds only topside area and raises the hull
-    // and fixed terms.
-    expectSame(rig.getWindageForce(8.0, 45.0, 20.0, 6.0, 12.0, 1.225), close);
+    // Heel adds only topside area and raises the hull and fixed terms.
     const ForceMoment upright = rig.getWindageForce(8.0, 45.0, 0.0, 0.0, 12.0, 1.225);
-    EXPECT_NEAR(upright.Fx, close.Fx, 1e-9);
-    EXPECT_NEAR(upright.Fy - close.Fy, 0.816 * 11.5 * 0.375 * 3.5 * s * 19.6, 1e-9);
+    EXPECT_NEAR(upright.Fx, headOn, 1e-9);
+    EXPECT_NEAR(upright.Fy + side, 0.816 * 11.5 * 0.375 * 3.5 * s * 19.6, 1e-9);
 }
 
 TEST(CRig, MainSailAlongTheWholeMastLeavesNoBareMast)
@@ -137,11 +106,9 @@ TEST(CRig, MainSailAlongTheWholeMastLeavesNoBareMast)
     EXPECT_NEAR(overBeam.Mx, 459.011322 + 147.0 * 10.4 + 252.252 + 105.84, 1e-9);
 }
 
-TEST(CRig, CopiesAreIndependentAndEditGoesToTheEditor)
+TEST(CRig, CopiesAreIndependent)
 {
     auto original = std::make_unique<CRig>(rigFrom(R"({"Name": "R"})"));
-    expectEditReachesTheEditor(*original);
-
     const CRig copy(*original);
     original->MH = 30.0;
     original.reset();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "DesignObjectTesting.h"
-#include "Sulnarsetup.h"
+#include "ExampleProject.h"
 
 namespace {
 
@@ -34,18 +36,14 @@ protected:
 
 TEST_F(SetupTest, OnlyANameGivesDefaultsAndNoMessage)
 {
-    const Sulnarsetup setup(nlohmann::json::parse(R"({"Name": "S"})"), "VPPsetup");
+    const Sulnarsetup setup = setupFrom(R"({"Name": "S"})");
     EXPECT_EQ(setup.name, "S");
-    EXPECT_EQ(setup.type, "VPPsetup");
     EXPECT_TRUE(setup.twsRange.empty());
-    EXPECT_TRUE(setup.upperBounds.empty());
-    EXPECT_FALSE(setup.jibPoledWindward);
-    EXPECT_FALSE(setup.searchGlobal);
+    EXPECT_FALSE(setup.jibPoledWindward || setup.searchGlobal);
     for (const auto* n : {&setup.mainName, &setup.jibName, &setup.hsfName, &setup.spiName, &setup.rigName,
                           &setup.hullName})
         EXPECT_EQ(*n, "-");
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(Sulnarsetup(nlohmann::json::object(), "VPPsetup").name, "Anonymous");
 }
 
 TEST_F(SetupTest, ReportsEveryMissingNameInOneCheckBox)
@@ -103,15 +101,26 @@ TEST_F(SetupTest, RoundTripsThroughJson)
 
 TEST_F(SetupTest, WrongTypesLeaveTheConstructor)
 {
-    EXPECT_EQ(typeErrorOf(setupFrom, R"({"TWS": "fast"})"),
-              "[json.exception.type_error.302] type must be array, but is string");
-    EXPECT_EQ(typeErrorOf(setupFrom, R"({"TWS": [1, "x", 2]})"),
-              "[json.exception.type_error.302] type must be number, but is string");
-    EXPECT_EQ(typeErrorOf(setupFrom, R"({"SearchGlobal": 1})"),
-              "[json.exception.type_error.302] type must be boolean, but is number");
-    EXPECT_EQ(typeErrorOf(setupFrom, R"({"Main": 3})"),
-              "[json.exception.type_error.302] type must be string, but is number");
-    EXPECT_EQ(typeErrorOf(setupFrom, R"([1, 2])"), "[json.exception.type_error.306] cannot use value() with array");
+    expectTypeErrors<Sulnarsetup>("VPPsetup", {{R"({"TWS": "fast"})", "array, but is string"},
+                                               {R"({"TWS": [1, "x", 2]})", "number, but is string"},
+                                               {R"({"SearchGlobal": 1})", "boolean, but is number"},
+                                               {R"({"Main": 3})", "string, but is number"}});
+    EXPECT_EQ(typeErrorOf(setupFrom, "[1, 2]"), "[json.exception.type_error.306] cannot use value() with array");
+}
+
+// edit() hands every kind of design object itself, once, to the installed user interface.
+TEST_F(SetupTest, EditGoesToTheEditorOfEachKind)
+{
+    loadExampleProject();
+    std::set<std::string> kinds;
+    for (const auto& object : CObjectStore::getInstance().objects) {
+        const std::size_t before = ui.edited.size();
+        object->edit();
+        ASSERT_EQ(ui.edited.size(), before + 1) << object->type;
+        EXPECT_EQ(ui.edited.back(), dynamic_cast<const void*>(object.get())) << object->type;
+        kinds.insert(object->type);
+    }
+    EXPECT_EQ(kinds.size(), 7u);
 }
 
 } // namespace
