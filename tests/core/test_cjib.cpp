@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "CJib.h"
 #include "DesignObjectTesting.h"
@@ -140,16 +139,6 @@ TEST(CJib, SailOfNoAreaHasItsCentreAtTheTack)
     EXPECT_NEAR(pointed[0], 29.3515625, 1e-12);
     EXPECT_TRUE(std::isfinite(pointed[1]));
     EXPECT_GT(pointed[1], 1.0);
-}
-
-TEST(CJib, CopiesAreIndependent)
-{
-    auto original = std::make_unique<CJib>(jibFrom(R"({"ADJUSTABILITY": "High"})"));
-    const CJib copy(*original);
-    original->HQW = 1.0;
-    original.reset();
-    expectPair(copy.getCoefficients(0.0, 15.0, false), 0.032, 1.1);
-    expectPair(copy.getArea(10.4, 6.0, 0.325, 1.0, false), 30.249375, 4.3453214, 1e-7);
 }
 
 } // namespace

@@ -59,46 +59,32 @@ double heeledSurface(const std::array<double, 4>& s)
 TEST_F(HullResistance, FrictionFollowsTheIttcLineOnTheHeeledSurface)
 {
     const double V = 3.0;
-    const double Cf = ittc(Lwl * V * 0.7 / 1.19e-6);
-    expectClose(hull.getHullFrictionalResistance(V, 0.0), Cf * 0.5 * rho * V * V * Sc);
-    expectClose(hull.getHullFrictionalResistance(V, 5.0),
-                Cf * 0.5 * rho * V * V * heeledSurface({-4.112, 0.054, -0.027, 6.329}));
-    expectClose(hull.getHullFrictionalResistance(V, 20.0),
-                Cf * 0.5 * rho * V * V * heeledSurface({1.850, -1.200, -0.109, 5.364}));
-    expectClose(hull.getHullFrictionalResistance(V, 35.0),
-                Cf * 0.5 * rho * V * V * heeledSurface({14.648, -5.182, 0.102, 3.497}));
-
-    // Between the tabulated heel angles the coefficients follow natural cubic splines.
+    const double q = ittc(Lwl * V * 0.7 / 1.19e-6) * 0.5 * rho * V * V;
+    expectClose(hull.getHullFrictionalResistance(V, 0.0), q * Sc);
+    // The tabulated coefficients at their heel angles, natural cubic splines between and beyond them.
     const std::vector<double> heels{0, 5, 10, 15, 20, 25, 30, 35};
     const MakimaSpline s0(heels, {0, -4.112, -4.522, -3.291, 1.850, 6.510, 12.334, 14.648});
     const MakimaSpline s1(heels, {0, 0.054, -0.132, -0.389, -1.200, -2.305, -3.911, -5.182});
     const MakimaSpline s2(heels, {0, -0.027, -0.077, -0.118, -0.109, -0.066, 0.024, 0.102});
     const MakimaSpline s3(heels, {0, 6.329, 8.738, 8.949, 5.364, 3.443, 1.767, 3.497});
-    for (double heel : {12.5, 27.0, 40.0})
+    for (double heel : {5.0, 12.5, 20.0, 27.0, 35.0, 40.0})
         expectClose(hull.getHullFrictionalResistance(V, heel),
-                    Cf * 0.5 * rho * V * V * heeledSurface({s0(heel), s1(heel), s2(heel), s3(heel)}));
+                    q * heeledSurface({s0(heel), s1(heel), s2(heel), s3(heel)}));
     expectClose(heeledWettedSurface(Sc, 12.5, 5.5, 0.6),
                 Sc * (1.0 + 0.01 * (s0(12.5) + s1(12.5) * 5.5 + s2(12.5) * 30.25 + s3(12.5) * 0.6)));
-
     // With tabulated heeled dimensions the surface is read from the table.
-    expectClose(tabulated.getHullFrictionalResistance(V, 0.0), Cf * 0.5 * rho * V * V * Sc);
-    expectClose(tabulated.getHullFrictionalResistance(V, 20.0), Cf * 0.5 * rho * V * V * 24.0);
-    expectClose(tabulated.getHullFrictionalResistance(V, 30.0), Cf * 0.5 * rho * V * V * 23.2);
-}
+    expectClose(tabulated.getHullFrictionalResistance(V, 0.0), q * Sc);
+    expectClose(tabulated.getHullFrictionalResistance(V, 20.0), q * 24.0);
 
-TEST_F(HullResistance, FrictionStartsAboveOneHundredthOfAMetrePerSecond)
-{
+    // Friction starts above 0.01 m/s; a Reynolds number below 1 is raised to 1.
     EXPECT_EQ(hull.getHullFrictionalResistance(0.0, 0.0), 0.0);
     EXPECT_EQ(hull.getHullFrictionalResistance(0.01, 20.0), 0.0);
-    const double V = 0.0101;
-    expectClose(hull.getHullFrictionalResistance(V, 0.0), ittc(Lwl * V * 0.7 / 1.19e-6) * 0.5 * rho * V * V * Sc);
-    EXPECT_GT(hull.getHullFrictionalResistance(V, 0.0), 0.0);
-
-    // A Reynolds number below 1 is raised to 1.
+    const double slow = 0.0101;
+    const double qSlow = 0.5 * rho * slow * slow * Sc;
+    expectClose(hull.getHullFrictionalResistance(slow, 0.0), ittc(Lwl * slow * 0.7 / 1.19e-6) * qSlow);
     auto element = testHullJson();
     element["Lwl"] = 1e-4;
-    const CKeuningHYDRO tiny(element, "KeuningHYDRO");
-    expectClose(tiny.getHullFrictionalResistance(V, 0.0), 0.075 / 4.0 * 0.5 * rho * V * V * Sc);
+    expectClose(CKeuningHYDRO(element, "KeuningHYDRO").getHullFrictionalResistance(slow, 0.0), 0.075 / 4.0 * qSlow);
 }
 
 // Upright bare-hull residuary resistance with the coefficients a0 to a7 given.
@@ -113,20 +99,19 @@ double bareHull(const std::array<double, 8>& a)
 TEST_F(HullResistance, BareHullResiduaryResistanceUpright)
 {
     // Froude numbers on the member g = 9.8065.
-    const auto at = [&](double Fn) { return hull.getHullResidualResistance(speedAt(Fn, g), 0.0); };
-    const auto low = at(0.15);
-    expectClose(low.first, bareHull({-0.0005, 0.0023, -0.0086, -0.0015, 0.0061, 0.0010, 0.0001, 0.0052}));
+    const std::vector<std::pair<double, std::array<double, 8>>> rows{
+        {0.15, {-0.0005, 0.0023, -0.0086, -0.0015, 0.0061, 0.0010, 0.0001, 0.0052}},
+        {0.30, {-0.0009, 0.0016, 0.0337, -0.0285, -0.0367, 0.0218, 0.0015, -0.0172}},
+        {0.45, {-0.0218, -0.5261, -0.2945, 0.2485, -0.2428, 0.6293, 0.0081, 0.2086}},
+        {0.75, {0.1023, 0.7726, 0.5040, 1.7867, 2.1934, -1.5479, -0.0115, -0.0977}}};
+    for (const auto& [Fn, a] : rows) {
+        const auto [upright, increment] = hull.getHullResidualResistance(speedAt(Fn, g), 0.0);
+        expectClose(upright, bareHull(a));
+        EXPECT_EQ(increment, 0.0);
+    }
     // The regression is negative at low Froude numbers.
-    EXPECT_LT(low.first, 0.0);
-    EXPECT_EQ(low.second, 0.0);
-    expectClose(at(0.30).first, bareHull({-0.0009, 0.0016, 0.0337, -0.0285, -0.0367, 0.0218, 0.0015, -0.0172}));
-    expectClose(at(0.45).first, bareHull({-0.0218, -0.5261, -0.2945, 0.2485, -0.2428, 0.6293, 0.0081, 0.2086}));
-    expectClose(at(0.75).first, bareHull({0.1023, 0.7726, 0.5040, 1.7867, 2.1934, -1.5479, -0.0115, -0.0977}));
-    EXPECT_GT(at(0.45).first, 0.0);
-
-    const auto still = hull.getHullResidualResistance(0.0, 20.0);
-    EXPECT_EQ(still.first, 0.0);
-    EXPECT_EQ(still.second, 0.0);
+    EXPECT_LT(hull.getHullResidualResistance(speedAt(0.15, g), 0.0).first, 0.0);
+    EXPECT_EQ(hull.getHullResidualResistance(0.0, 20.0), std::make_pair(0.0, 0.0));
 }
 
 // Heel increment of the bare hull from the regression at 20 degrees.
@@ -194,20 +179,9 @@ const double Ch = -3.5837 * Tc / T - 0.0518 * BT + 0.5958 * (Tc / T) * BT + 0.20
 
 TEST_F(HullResistance, KeelResiduaryResistance)
 {
-    // Froude numbers on 9.81, not on the member g.
+    // Froude numbers on 9.81, not on the member g; the tabulated coefficients at their
+    // Froude numbers, the natural spline between them and its straight extension beyond.
     const auto at = [&](double Fn, double heel) { return hull.getKeelResidualResistance(speedAt(Fn, 9.81), heel); };
-    const auto upright = at(0.30, 0.0);
-    expectClose(upright.first, keelResidual({-0.01110, 0.01421, 0.00069, 0.00021}));
-    EXPECT_EQ(upright.second, 0.0);
-    const auto heeled = at(0.30, 20.0);
-    expectClose(heeled.first, upright.first);
-    expectClose(heeled.second, Ch * 0.09 * (20.0 * pi / 180.0) * Vk * rho * g);
-    expectClose(at(0.20, 0.0).first, keelResidual({-0.00104, 0.00172, 0.00117, -0.00008}));
-    expectClose(at(0.60, 10.0).first, keelResidual({0.01021, 0.14173, 0.06409, -0.00192}));
-    expectClose(at(0.60, 10.0).second, Ch * 0.36 * (10.0 * pi / 180.0) * Vk * rho * g);
-
-    // Below the first tabulated Froude number and beyond the last one the
-    // coefficients follow the natural spline and its straight extension.
     const std::vector<double> grid{0, 0.20, 0.25, 0.30, 0.35, 0.40, 0.45, 0.50, 0.55, 0.60};
     const MakimaSpline A0(grid,
                           {0, -0.00104, -0.00550, -0.01110, -0.00713, -0.03581, -0.00470, 0.00553, 0.04822, 0.01021});
@@ -215,12 +189,14 @@ TEST_F(HullResistance, KeelResiduaryResistance)
     const MakimaSpline A2(grid, {0, 0.00117, 0.00390, 0.00069, -0.00232, 0.00999, -0.00064, 0.05991, 0.07048, 0.06409});
     const MakimaSpline A3(grid,
                           {0, -0.00008, -0.00009, 0.00021, 0.00039, 0.00017, 0.00035, -0.00114, -0.00035, -0.00192});
-    for (double Fn : {0.1, 0.42, 0.7})
+    for (double Fn : {0.1, 0.2, 0.3, 0.42, 0.6, 0.7})
         expectClose(at(Fn, 0.0).first, keelResidual({A0(Fn), A1(Fn), A2(Fn), A3(Fn)}));
-
-    const auto still = hull.getKeelResidualResistance(0.0, 30.0);
-    EXPECT_EQ(still.first, 0.0);
-    EXPECT_EQ(still.second, 0.0);
+    // The upright part does not depend on heel; the heel increment grows with it.
+    EXPECT_EQ(at(0.30, 0.0).second, 0.0);
+    expectClose(at(0.30, 20.0).first, at(0.30, 0.0).first);
+    expectClose(at(0.30, 20.0).second, Ch * 0.09 * (20.0 * pi / 180.0) * Vk * rho * g);
+    expectClose(at(0.60, 10.0).second, Ch * 0.36 * (10.0 * pi / 180.0) * Vk * rho * g);
+    EXPECT_EQ(hull.getKeelResidualResistance(0.0, 30.0), std::make_pair(0.0, 0.0));
 }
 
 // Coefficient of the added trim resistance with T0 to T5 given.
@@ -264,11 +240,7 @@ TEST_F(HullResistance, EffectiveSpanAndInducedResistance)
         expectClose(Te, expectedTe);
         expectClose(Ri, Fh * Fh / (pi * expectedTe * expectedTe * 0.5 * rho * V * V));
     };
-    check(0.0, {3.7455, -3.6246, 0.0589, -0.0296, 1.2306, -0.7256});
-    check(10.0, {4.4892, -4.8454, 0.0294, -0.0176, 1.4231, -1.2971});
-    check(20.0, {3.9592, -3.9804, 0.0283, -0.0075, 1.5450, -1.5622});
-    check(30.0, {3.4891, -2.9577, 0.0250, -0.0272, 1.4744, -1.3499});
-
+    // The tabulated coefficients at 0, 10, 20 and 30 degrees, natural splines between and beyond.
     const std::vector<double> heels{0, 10, 20, 30};
     const std::array<MakimaSpline, 6> c{MakimaSpline(heels, {3.7455, 4.4892, 3.9592, 3.4891}),
                                         MakimaSpline(heels, {-3.6246, -4.8454, -3.9804, -2.9577}),
@@ -276,9 +248,8 @@ TEST_F(HullResistance, EffectiveSpanAndInducedResistance)
                                         MakimaSpline(heels, {-0.0296, -0.0176, -0.0075, -0.0272}),
                                         MakimaSpline(heels, {1.2306, 1.4231, 1.5450, 1.4744}),
                                         MakimaSpline(heels, {-0.7256, -1.2971, -1.5622, -1.3499})};
-    for (double heel : {15.0, 38.0})
+    for (double heel : {0.0, 10.0, 15.0, 20.0, 30.0, 38.0})
         check(heel, {c[0](heel), c[1](heel), c[2](heel), c[3](heel), c[4](heel), c[5](heel)});
-
     EXPECT_EQ(hull.getInducedResistance(V, 20.0, 0.0).second, 0.0);
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "CRig.h"
 #include "DesignObjectTesting.h"
@@ -104,16 +103,6 @@ TEST(CRig, MainSailAlongTheWholeMastLeavesNoBareMast)
     const ForceMoment overBeam = rig.getWindageForce(10.0, 90.0, 0.0, 0.0, 16.0, 1.225);
     EXPECT_NEAR(overBeam.Fy, -(632.247 + 147.0 + 25.48 + 66.15), 1e-9);
     EXPECT_NEAR(overBeam.Mx, 459.011322 + 147.0 * 10.4 + 252.252 + 105.84, 1e-9);
-}
-
-TEST(CRig, CopiesAreIndependent)
-{
-    auto original = std::make_unique<CRig>(rigFrom(R"({"Name": "R"})"));
-    const CRig copy(*original);
-    original->MH = 30.0;
-    original.reset();
-    EXPECT_EQ(copy.name, "R");
-    EXPECT_NEAR(copy.getWindageForce(10.0, 90.0, 0.0, 0.0, 10.0, 1.225).Fy, -877.002, 1e-9);
 }
 
 } // namespace

