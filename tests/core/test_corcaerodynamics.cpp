@@ -19,7 +19,8 @@ using nlohmann::json;
 constexpr double pi = 3.141592653589793;
 
 // The sails and rig of every test, each read from a project-file element.
-struct SailPlan {
+class SailPlan : public ::testing::Test {
+protected:
     CMain main{json::parse(R"({"Name": "main"})"), "MAIN"};
     CJib jib{json::parse(R"({"Name": "jib"})"), "JIB"};
     CSpi spiSS{json::parse(R"({"SPITYPE": "SS"})"), "SPI"};
@@ -80,20 +81,18 @@ TEST(CORCAerodynamics, DepoweredGeometry)
     }
 }
 
-TEST(CORCAerodynamics, PowerFactorOfACentrelineAsymmetric)
+TEST_F(SailPlan, PowerFactorOfACentrelineAsymmetric)
 {
-    const SailPlan plan;
     const CSpi spi(json::parse(R"({"SPITYPE": "ATOC", "SPL": 5.4})"), "SPI");
-    const CORCAerodynamics model(&plan.main, nullptr, &spi, nullptr, &plan.rig, false);
+    const CORCAerodynamics model(&main, nullptr, &spi, nullptr, &rig, false);
     EXPECT_NEAR(model.powerFct(90.0, 100.0), 1.0700502183401361, 1e-12);
     EXPECT_DOUBLE_EQ(model.powerFct(90.0, 60.0), 1.28);
     EXPECT_DOUBLE_EQ(model.powerFct(90.0, 1000.0), 1.0);
 }
 
-TEST(CORCAerodynamics, MainAndJib)
+TEST_F(SailPlan, MainAndJib)
 {
-    const SailPlan plan;
-    const CORCAerodynamics model(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    const CORCAerodynamics model(&main, &jib, nullptr, nullptr, &rig, false);
     // Close hauled, full sail.
     expectForces(forcesAt(model, {6, 2, 10, 0.9, 1, 0, 10, 45}),
                  {-1928.0537276655382, -8740.127743629298, 0.0, 47870.959965222275, -13836.649323098267, 0.0});
@@ -104,52 +103,49 @@ TEST(CORCAerodynamics, MainAndJib)
     expectForces(forcesAt(model, {5, 2, 3, 1, 1, 0, 10, 170}),
                  {-898.175350861446, -250.43271916536463, 0.0, 1438.9439030884728, -5006.738365713984, 0.0});
 
-    const CORCAerodynamics poled(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, true);
+    const CORCAerodynamics poled(&main, &jib, nullptr, nullptr, &rig, true);
     // Poled jib with a shortened main hoist (reef below 0.5) and twist.
     expectForces(forcesAt(poled, {6, 2, 5, 1, 0.4, 0.2, 12, 150}),
                  {-1257.1481298851006, -620.3463558238359, 0.0, 2484.042861726859, -6505.494045191864, 0.0});
 }
 
-TEST(CORCAerodynamics, MainAndSpinnakers)
+TEST_F(SailPlan, MainAndSpinnakers)
 {
-    const SailPlan plan;
-    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, &plan.spiSS, nullptr, &plan.rig, false),
+    expectForces(forcesAt(CORCAerodynamics(&main, nullptr, &spiSS, nullptr, &rig, false),
                           {7, 1, 5, 1, 1, 0, 12, 140}),
                  {-2295.7189376542383, -1446.9229442851295, 0.0, 8849.332428033233, -18830.99933606333, 0.0});
     // Area raised by the power factor (capped), factor reefing and twist.
-    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, &plan.spiATOC, nullptr, &plan.rig, false),
+    expectForces(forcesAt(CORCAerodynamics(&main, nullptr, &spiATOC, nullptr, &rig, false),
                           {7, 2, 8, 0.95, 0.8, 0.3, 12, 110}),
                  {-2854.326071445361, -3597.9560469609924, 0.0, 20069.851728199603, -20250.705002707484, 0.0});
-    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, &plan.spiATOP, nullptr, &plan.rig, false),
+    expectForces(forcesAt(CORCAerodynamics(&main, nullptr, &spiATOP, nullptr, &rig, false),
                           {6, 1, 4, 1, 0.5, 0, 10, 160}),
                  {-230.6989948111245, -139.9995532905383, 0.0, 453.89155122448756, -962.7703801364027, 0.0});
 }
 
-TEST(CORCAerodynamics, MainAndHeadsailSetFlying)
+TEST_F(SailPlan, MainAndHeadsailSetFlying)
 {
-    const SailPlan plan;
-    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, nullptr, &plan.hsf, &plan.rig, false),
+    expectForces(forcesAt(CORCAerodynamics(&main, nullptr, nullptr, &hsf, &rig, false),
                           {6, 3, 12, 0.85, 0.9, 0.4, 11, 75}),
                  {-3129.792093615481, -5888.354204683655, 0.0, 29674.23154429532, -18775.13123698425, 0.0});
-    expectForces(forcesAt(CORCAerodynamics(&plan.main, nullptr, nullptr, &plan.battenedHsf, &plan.rig, false),
+    expectForces(forcesAt(CORCAerodynamics(&main, nullptr, nullptr, &battenedHsf, &rig, false),
                           {6, 1, 2, 1, 1, 0, 9, 100}),
                  {-3264.8974148828333, -4133.749742510936, 0.0, 22338.796673265708, -19921.52311103435, 0.0});
     // The spinnaker wins over the headsail set flying, the jib over both.
-    const CORCAerodynamics spiFirst(&plan.main, nullptr, &plan.spiSS, &plan.hsf, &plan.rig, false);
-    const CORCAerodynamics spiOnly(&plan.main, nullptr, &plan.spiSS, nullptr, &plan.rig, false);
+    const CORCAerodynamics spiFirst(&main, nullptr, &spiSS, &hsf, &rig, false);
+    const CORCAerodynamics spiOnly(&main, nullptr, &spiSS, nullptr, &rig, false);
     EXPECT_EQ(spiFirst.getDLSForces(10, 120, 1, 1, 0), spiOnly.getDLSForces(10, 120, 1, 1, 0));
-    const CORCAerodynamics jibFirst(&plan.main, &plan.jib, &plan.spiSS, &plan.hsf, &plan.rig, false);
-    const CORCAerodynamics jibOnly(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    const CORCAerodynamics jibFirst(&main, &jib, &spiSS, &hsf, &rig, false);
+    const CORCAerodynamics jibOnly(&main, &jib, nullptr, nullptr, &rig, false);
     EXPECT_EQ(jibFirst.getDLSForces(10, 120, 1, 1, 0), jibOnly.getDLSForces(10, 120, 1, 1, 0));
 }
 
-TEST(CORCAerodynamics, ForcesTurnWithTheApparentWind)
+TEST_F(SailPlan, ForcesTurnWithTheApparentWind)
 {
-    const SailPlan plan;
-    const CORCAerodynamics model(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    const CORCAerodynamics model(&main, &jib, nullptr, nullptr, &rig, false);
     // Beam wind on a boat at rest: drag to leeward, lift forward.
     const auto [zce, drag, lift] = model.getDLSForces(10.0, 90.0, 1.0, 1.0, 0.0);
-    const ForceMoment windage = plan.rig.getWindageForce(10.0, 90.0, 0.0, 0.0, plan.main.P, model.rho);
+    const ForceMoment windage = rig.getWindageForce(10.0, 90.0, 0.0, 0.0, main.P, model.rho);
     const ForceMoment total = model.getForces(0, 0, 0, 1, 1, 0, 10, 90);
     EXPECT_NEAR(total.Fx - windage.Fx, -lift, 1e-9);
     EXPECT_NEAR(total.Fy - windage.Fy, -drag, 1e-9);
@@ -164,10 +160,9 @@ TEST(CORCAerodynamics, ForcesTurnWithTheApparentWind)
     EXPECT_EQ(twisted[2], lift);
 }
 
-TEST(CORCAerodynamics, DeadDownwindWithLeewayStaysOnTheSailingSide)
+TEST_F(SailPlan, DeadDownwindWithLeewayStaysOnTheSailingSide)
 {
-    const SailPlan plan;
-    const CORCAerodynamics model(&plan.main, &plan.jib, nullptr, nullptr, &plan.rig, false);
+    const CORCAerodynamics model(&main, &jib, nullptr, nullptr, &rig, false);
     // Leeway pushes the apparent wind just past the stern; it counts as
     // coming from the sailing side, as with the opposite leeway.
     const ForceMoment past = forcesAt(model, {6, 3, 2, 1, 1, 0, 12, 180});
@@ -181,8 +176,8 @@ TEST(CORCAerodynamics, DeadDownwindWithLeewayStaysOnTheSailingSide)
     EXPECT_GT(past.Fx / higher.Fx, 0.5);
     EXPECT_LT(past.Fx / higher.Fx, 2.0);
 
-    for (const CSpi* spi : {&plan.spiSS, &plan.spiATOC}) {
-        const CORCAerodynamics running(&plan.main, nullptr, spi, nullptr, &plan.rig, false);
+    for (const CSpi* spi : {&spiSS, &spiATOC}) {
+        const CORCAerodynamics running(&main, nullptr, spi, nullptr, &rig, false);
         const ForceMoment dead = forcesAt(running, {7, 2, 1, 1, 1, 0, 14, 180});
         const ForceMoment near = forcesAt(running, {7, 2, 1, 1, 1, 0, 14, 170});
         EXPECT_TRUE(allFinite(dead));
@@ -191,47 +186,45 @@ TEST(CORCAerodynamics, DeadDownwindWithLeewayStaysOnTheSailingSide)
     }
 }
 
-TEST(CORCAerodynamics, SailPlanReefedAwayCarriesNoForce)
+TEST_F(SailPlan, SailPlanReefedAwayCarriesNoForce)
 {
-    const SailPlan plan;
-    const CORCAerodynamics spinnaker(&plan.main, nullptr, &plan.spiATOC, nullptr, &plan.rig, false);
-    const CORCAerodynamics flying(&plan.main, nullptr, nullptr, &plan.hsf, &plan.rig, false);
+    const CORCAerodynamics spinnaker(&main, nullptr, &spiATOC, nullptr, &rig, false);
+    const CORCAerodynamics flying(&main, nullptr, nullptr, &hsf, &rig, false);
     for (const CORCAerodynamics* model : {&spinnaker, &flying}) {
         EXPECT_EQ(model->getDLSForces(12.0, 60.0, 1.0, 0.0, 0.3), (std::array<double, 3>{0, 0, 0}));
         const ForceMoment bare = model->getForces(6, 3, 10, 1, 0, 0.3, 12, 60);
         const double awx = 12.0 * std::cos(60.0 * pi / 180) + 6.0 * std::cos(3.0 * pi / 180);
         const double awy = (12.0 * std::sin(60.0 * pi / 180) - 6.0 * std::sin(3.0 * pi / 180))
                            * std::cos(10.0 * pi / 180);
-        const ForceMoment windage = plan.rig.getWindageForce(std::hypot(awx, awy),
+        const ForceMoment windage = rig.getWindageForce(std::hypot(awx, awy),
                                                              std::atan2(awy, awx) * 180 / pi, 10, 3, 0.0, 1.225);
         expectForces(bare, components(windage));
     }
 
     // Geometric reefing: no hoist, no boom area and a jib of no size.
     const CMain shallowBoom(json::parse("{}"), "MAIN");
-    const CRig rig(json::parse(R"({"BD": 0.1})"), "RIG");
+    const CRig shallowRig(json::parse(R"({"BD": 0.1})"), "RIG");
     const CJib noJib(json::parse(R"({"HLUmin": 0, "HLUmax": 0, "HLPmin": 0, "HLPmax": 1})"), "JIB");
-    const CORCAerodynamics geometric(&shallowBoom, &noJib, nullptr, nullptr, &rig, false);
+    const CORCAerodynamics geometric(&shallowBoom, &noJib, nullptr, nullptr, &shallowRig, false);
     EXPECT_EQ(geometric.getDLSForces(12.0, 60.0, 1.0, 0.0, 0.0), (std::array<double, 3>{0, 0, 0}));
     EXPECT_TRUE(allFinite(geometric.getForces(6, 3, 10, 1, 0, 0, 12, 60)));
 
     // The main reefed away beside a full jib leaves the jib's force alone.
-    const CORCAerodynamics jibOnly(&shallowBoom, &plan.jib, nullptr, nullptr, &rig, false);
+    const CORCAerodynamics jibOnly(&shallowBoom, &jib, nullptr, nullptr, &shallowRig, false);
     const auto [zce, drag, lift] = jibOnly.getDLSForces(12.0, 60.0, 1.0, 0.0, 0.0);
     EXPECT_TRUE(std::isfinite(zce) && std::isfinite(drag) && std::isfinite(lift));
     EXPECT_GT(lift, 0.0);
 }
 
-TEST(CORCAerodynamics, NoHeadsailIsReported)
+TEST_F(SailPlan, NoHeadsailIsReported)
 {
-    const SailPlan plan;
     RecordingUserInterface ui;
-    const CORCAerodynamics model(&plan.main, nullptr, nullptr, nullptr, &plan.rig, false);
+    const CORCAerodynamics model(&main, nullptr, nullptr, nullptr, &rig, false);
     const ForceMoment forces = model.getForces(0, 0, 0, 1, 1, 0, 10, 90);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Error: Unsupported Headsail configuration");
     EXPECT_EQ(ui.icons[0], MessageIcon::Error);
-    expectForces(forces, components(plan.rig.getWindageForce(10.0, 90.0, 0.0, 0.0, plan.main.P, 1.225)));
+    expectForces(forces, components(rig.getWindageForce(10.0, 90.0, 0.0, 0.0, main.P, 1.225)));
 }
 
 } // namespace

@@ -57,13 +57,11 @@ TEST_F(SetupTest, ReportsEveryMissingNameInOneCheckBox)
 
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.icons[0], MessageIcon::Error);
-    EXPECT_EQ(ui.messages[0], "Check: " + line("Active Jib sail '", "J1", "Light") + line("Active HSF sail '", "", "Light") +
-                                       line("Active Hydro '", "H", "Light"));
-    EXPECT_EQ(setup.mainName, "M");
-    EXPECT_EQ(setup.rigName, "R");
-    EXPECT_EQ(setup.jibName, "-");
-    EXPECT_EQ(setup.hsfName, "-");
-    EXPECT_EQ(setup.hullName, "-");
+    EXPECT_EQ(ui.messages[0], "Check: " + line("Active Jib sail '", "J1", "Light") +
+                                  line("Active HSF sail '", "", "Light") + line("Active Hydro '", "H", "Light"));
+    // Names not found are set to "-".
+    EXPECT_EQ((std::vector<std::string>{setup.mainName, setup.rigName, setup.jibName, setup.hsfName, setup.hullName}),
+              (std::vector<std::string>{"M", "R", "-", "-", "-"}));
 }
 
 TEST_F(SetupTest, EachKindHasItsOwnPrefix)

@@ -68,7 +68,8 @@ TEST(Linspace, NeverLoopsForEver)
     EXPECT_EQ(linspace(1, 6, -1), (std::vector<double>{1}));
     // A step below the spacing of doubles at the start cannot advance the sum.
     EXPECT_EQ(linspace(1e20, 2e20, 1), (std::vector<double>{1e20}));
-    for (const auto& [start, stop, step] : {std::array{nan, 1.0, 1.0}, {0.0, inf, 1.0}, {0.0, 1.0, nan}, {0.0, 1.0, inf}})
+    for (const auto& [start, stop, step] :
+         {std::array{nan, 1.0, 1.0}, {0.0, inf, 1.0}, {0.0, 1.0, nan}, {0.0, 1.0, inf}})
         EXPECT_TRUE(linspace(start, stop, step).empty()) << start << " " << stop << " " << step;
 }
 
