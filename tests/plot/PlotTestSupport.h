@@ -12,49 +12,45 @@
 #include "GuiTest.h"
 #include "plotwidget.h"
 
-// White memory bitmap; lines are drawn without antialiasing.
+// White memory bitmap whose pixels can be read back.
 class Canvas {
 public:
     Canvas(int width, int height) : bitmap(width, height), dc(bitmap)
     {
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        noAntialias();
+        snapshot();
+    }
+    // The drawing so far; drawing goes on without antialiasing.
+    wxImage snapshot()
+    {
+        dc.SelectObject(wxNullBitmap);
+        const wxImage image = bitmap.ConvertToImage();
+        dc.SelectObject(bitmap);
+        if (wxGraphicsContext* gc = dc.GetGraphicsContext())
+            gc->SetAntialiasMode(wxANTIALIAS_NONE);
+        return image;
     }
     wxColour at(int x, int y)
     {
-        snapshot();
+        const wxImage image = snapshot();
         return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
     }
     bool white(int x, int y) { return at(x, y) == *wxWHITE; }
     // Number of non-white pixels in the rectangle (the whole canvas by default).
-    int inked(wxRect r = wxRect(0, 0, 100000, 100000))
+    int inked(wxRect r = wxRect(0, 0, 1 << 16, 1 << 16))
     {
-        snapshot();
+        const wxImage image = snapshot();
         r.Intersect(wxRect(image.GetSize()));
         int n = 0;
         for (int y = r.y; y < r.y + r.height; ++y)
             for (int x = r.x; x < r.x + r.width; ++x)
-                n += image.GetRed(x, y) != 255 || image.GetGreen(x, y) != 255 || image.GetBlue(x, y) != 255;
+                n += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 255;
         return n;
-    }
-    wxImage snapshot()
-    {
-        dc.SelectObject(wxNullBitmap);
-        image = bitmap.ConvertToImage();
-        dc.SelectObject(bitmap);
-        noAntialias();
-        return image;
-    }
-    void noAntialias()
-    {
-        if (wxGraphicsContext* gc = dc.GetGraphicsContext())
-            gc->SetAntialiasMode(wxANTIALIAS_NONE);
     }
 
     wxBitmap bitmap;
     wxMemoryDC dc;
-    wxImage image;
 };
 
 // Records error-level log messages for its lifetime.
@@ -93,28 +89,25 @@ protected:
     {
         window->Fit(xmin, xmax, ymin, ymax, &w, &h);
     }
-    void mouse(wxEventType type, int x, int y, bool left = false, bool right = false)
+    // A mouse event at (x, y) with the buttons held, or a wheel turn with CTRL or SHIFT.
+    void mouse(wxEventType type, int x, int y, bool left = false, bool right = false, int rotation = 0,
+               bool ctrl = false, bool shift = false)
     {
         wxMouseEvent event(type);
+        event.SetEventObject(window);
+        event.m_x = x;
+        event.m_y = y;
         event.m_leftDown = left;
         event.m_rightDown = right;
-        send(event, x, y);
-    }
-    void wheel(int rotation, int x, int y, bool ctrl, bool shift)
-    {
-        wxMouseEvent event(wxEVT_MOUSEWHEEL);
         event.m_wheelRotation = rotation;
         event.m_wheelDelta = 120;
         event.m_controlDown = ctrl;
         event.m_shiftDown = shift;
-        send(event, x, y);
-    }
-    void send(wxMouseEvent& event, int x, int y)
-    {
-        event.SetEventObject(window);
-        event.m_x = x;
-        event.m_y = y;
         window->ProcessWindowEvent(event);
+    }
+    void wheel(int rotation, int x, int y, bool ctrl, bool shift)
+    {
+        mouse(wxEVT_MOUSEWHEEL, x, y, false, false, rotation, ctrl, shift);
     }
     void menu(int id)
     {

@@ -147,18 +147,12 @@ TEST_F(PlotView, RightDragPansAndLeftDragZooms)
     expectView({30, 40, 10, 30});
 }
 
-TEST_F(PlotView, RightClickMenuItemsAndHelp)
+TEST_F(PlotView, RightClickMenuAndHelp)
 {
-    const std::pair<int, const char*> items[] = {{plID_CENTER, "Center"},         {plID_FIT, "Fit"},
-                                                 {plID_ZOOM_IN, "Zoom in"},       {plID_ZOOM_OUT, "Zoom out"},
-                                                 {plID_LOCKASPECT, "Lock aspect"}, {plID_HELP_MOUSE, "Show mouse commands..."}};
-    wxMenu* popup = window->GetPopupMenu();
-    ASSERT_EQ(popup->GetMenuItemCount(), 6u);
-    for (size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(popup->FindItemByPosition(i)->GetId(), items[i].first);
-        EXPECT_EQ(popup->FindItemByPosition(i)->GetItemLabelText().utf8_string(), items[i].second);
-    }
-    EXPECT_TRUE(popup->FindItem(plID_LOCKASPECT)->IsCheckable());
+    wxString labels;
+    for (const wxMenuItem* item : window->GetPopupMenu()->GetMenuItems())
+        labels += item->GetItemLabelText() + "|";
+    EXPECT_EQ(labels, "Center|Fit|Zoom in|Zoom out|Lock aspect|Show mouse commands...|");
 
     // A right click opens the menu; Escape closes it once it is up.
     window->Fit(0, 60, 0, 40);
@@ -203,33 +197,25 @@ TEST_F(PlotView, RightClickMenuItemsAndHelp)
     wxTEST_DIALOG(menu(plID_HELP_MOUSE), ExpectHelp());
 }
 
-TEST_F(PlotView, LayerList)
+TEST_F(PlotView, LayerListRefusesNullAndDoubleAdds)
 {
     auto* curve = makeCurve({1, 2}, {3, 4}, "polar");
-    auto* axisX = new plScaleX("x", 1, true, 0);
-    auto* axisY = new plScaleY("y", 1, true);
+    auto* axis = new plScaleX("x", 1, true, 0);
     EXPECT_FALSE(window->AddLayer(nullptr));
     EXPECT_TRUE(window->AddLayer(curve));
-    EXPECT_TRUE(window->AddLayer(axisX));
-    EXPECT_TRUE(window->AddLayer(axisY));
+    EXPECT_TRUE(window->AddLayer(axis));
     EXPECT_FALSE(window->AddLayer(curve));
     EXPECT_EQ(window->CountLayers(), 1u);
-    EXPECT_EQ(window->CountAllLayers(), 3u);
-    EXPECT_EQ(window->GetLayer(2), axisY);
+    EXPECT_EQ(window->CountAllLayers(), 2u);
     EXPECT_EQ(window->GetLayer(-1), nullptr);
-    EXPECT_EQ(window->GetLayer(3), nullptr);
-    EXPECT_EQ(window->GetLayerByName("y"), axisY);
-    EXPECT_EQ(window->GetLayerByName("Y"), nullptr);
-
+    EXPECT_EQ(window->GetLayer(2), nullptr);
+    EXPECT_EQ(window->GetLayerByName("x"), axis);
     window->SetLayerVisible("polar", false);
     EXPECT_FALSE(window->IsLayerVisible(0u));
-    EXPECT_FALSE(window->IsLayerVisible("none"));
     EXPECT_FALSE(window->IsLayerVisible(9u));
-
-    EXPECT_TRUE(window->DelLayer(axisX, true));
-    EXPECT_FALSE(window->DelLayer(axisX));
-    window->DelAllLayers(true);
-    EXPECT_EQ(window->CountAllLayers(), 0u);
+    EXPECT_TRUE(window->DelLayer(axis, true));
+    EXPECT_FALSE(window->DelLayer(axis));
+    EXPECT_EQ(window->CountAllLayers(), 1u);
 }
 
 TEST_F(PlotView, DraggingAnInfoBoxAndRemovingIt)
@@ -281,50 +267,30 @@ TEST_F(PlotView, HundredZoomsInStillPaint)
 class ScrollingPlotView : public PlotWindowTest {
 protected:
     long style() const override { return wxHSCROLL | wxVSCROLL; }
-    void scroll(wxEventType type, int position, int orientation)
-    {
-        wxScrollWinEvent event(type, position, orientation);
-        event.SetEventObject(window);
-        window->ProcessWindowEvent(event);
-    }
 };
 
 TEST_F(ScrollingPlotView, ScrollBarsFollowTheView)
 {
-    int cx = 0, cy = 0;
-    window->GetClientSize(&cx, &cy);
-    ASSERT_EQ(cx % 2, 0);
-    ASSERT_EQ(cy % 2, 0);
+    const int cx = window->GetClientSize().x;
     window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 39.5}));
     window->Fit(0, 60, 0, 40);
     window->SetPLScrollbars(true);
-    // Zoomed in about the centre the view shows x 10..50 and y 20 -+ cy / 2 / s
-    // of the data's 0..60 and 0..40.
+    // Zoomed in about the centre the view shows x 10..50 of the data's 0..60.
     window->ZoomIn();
-    const double s = cx / 40.0, top = 20 + (cy / 2) / s;
+    const double s = cx / 40.0;
     EXPECT_NEAR(window->GetPosX(), 10, kEps);
-    EXPECT_NEAR(window->GetPosY(), top, kEps);
-    // The thumbs are the client size, which shrinks once the bars show.
-    const int fullX = cx, fullY = cy;
-    window->GetClientSize(&cx, &cy);
-    EXPECT_TRUE(window->GetScrollThumb(wxHORIZONTAL) >= cx && window->GetScrollThumb(wxHORIZONTAL) <= fullX);
-    EXPECT_TRUE(window->GetScrollThumb(wxVERTICAL) >= cy && window->GetScrollThumb(wxVERTICAL) <= fullY);
     EXPECT_EQ(window->GetScrollPos(wxHORIZONTAL), int(std::trunc(10 * s)));
     EXPECT_EQ(window->GetScrollRange(wxHORIZONTAL), int(std::trunc(60 * s)));
-    EXPECT_EQ(window->GetScrollPos(wxVERTICAL), int(std::trunc((40 - top) * s)));
     EXPECT_EQ(window->GetScrollRange(wxVERTICAL), int(std::trunc(40 * s)));
 
-    scroll(wxEVT_SCROLLWIN_THUMBTRACK, 50, wxHORIZONTAL);
+    wxScrollWinEvent track(wxEVT_SCROLLWIN_THUMBTRACK, 50, wxHORIZONTAL), top(wxEVT_SCROLLWIN_TOP, 0, wxVERTICAL);
+    window->ProcessWindowEvent(track);
+    window->ProcessWindowEvent(top);
     EXPECT_NEAR(window->GetPosX(), 50 / s, kEps);
-    scroll(wxEVT_SCROLLWIN_TOP, 0, wxVERTICAL);
     EXPECT_NEAR(window->GetPosY(), 40, kEps);
-    scroll(wxEVT_SCROLLWIN_BOTTOM, 0, wxVERTICAL);
-    const int last = window->GetScrollRange(wxVERTICAL) - window->GetScrollThumb(wxVERTICAL);
-    EXPECT_NEAR(window->GetPosY(), 40 - last / s, kEps);
 
     window->SetPLScrollbars(false);
     EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), 1);
-    EXPECT_EQ(window->GetScrollPos(wxHORIZONTAL), 0);
 }
 
 } // namespace
