@@ -12,54 +12,51 @@
 #include "GuiTest.h"
 #include "plotwidget.h"
 
-// White memory bitmap; lines are drawn without antialiasing.
+// White memory bitmap whose pixels can be read back.
 class Canvas {
 public:
     Canvas(int width, int height) : bitmap(width, height), dc(bitmap)
     {
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        if (wxGraphicsContext* gc = dc.GetGraphicsContext())
-            gc->SetAntialiasMode(wxANTIALIAS_NONE);
-    }
-    // Colour of one pixel (the drawing so far).
-    wxColour at(int x, int y)
-    {
         snapshot();
-        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
     }
-    bool white(int x, int y) { return at(x, y) == *wxWHITE; }
-    // Number of non-white pixels in the rectangle.
-    int inked(const wxRect& r)
-    {
-        snapshot();
-        int n = 0;
-        for (int y = r.y; y < r.y + r.height; ++y)
-            for (int x = r.x; x < r.x + r.width; ++x)
-                if (x >= 0 && y >= 0 && x < image.GetWidth() && y < image.GetHeight()
-                    && (image.GetRed(x, y) != 255 || image.GetGreen(x, y) != 255 || image.GetBlue(x, y) != 255))
-                    ++n;
-        return n;
-    }
+    // The drawing so far; drawing goes on without antialiasing.
     wxImage snapshot()
     {
         dc.SelectObject(wxNullBitmap);
-        image = bitmap.ConvertToImage();
+        const wxImage image = bitmap.ConvertToImage();
         dc.SelectObject(bitmap);
         if (wxGraphicsContext* gc = dc.GetGraphicsContext())
             gc->SetAntialiasMode(wxANTIALIAS_NONE);
         return image;
     }
+    wxColour at(int x, int y)
+    {
+        const wxImage image = snapshot();
+        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+    }
+    bool white(int x, int y) { return at(x, y) == *wxWHITE; }
+    // Number of non-white pixels in the rectangle (the whole canvas by default).
+    int inked(wxRect r = wxRect(0, 0, 1 << 16, 1 << 16))
+    {
+        const wxImage image = snapshot();
+        r.Intersect(wxRect(image.GetSize()));
+        int n = 0;
+        for (int y = r.y; y < r.y + r.height; ++y)
+            for (int x = r.x; x < r.x + r.width; ++x)
+                n += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 255;
+        return n;
+    }
 
     wxBitmap bitmap;
     wxMemoryDC dc;
-    wxImage image;
 };
 
 // Records error-level log messages for its lifetime.
 class LogCapture : public wxLog {
 public:
-    LogCapture() { previous = wxLog::SetActiveTarget(this); }
+    LogCapture() : previous(wxLog::SetActiveTarget(this)) {}
     ~LogCapture() override { wxLog::SetActiveTarget(previous); }
     std::vector<std::string> messages;
 
@@ -71,7 +68,7 @@ protected:
     }
 
 private:
-    wxLog* previous = nullptr;
+    wxLog* previous;
 };
 
 // A 600 x 400 plot window on a panel of a shown frame.
@@ -80,16 +77,21 @@ protected:
     void SetUp() override
     {
         frame = new wxFrame(nullptr, wxID_ANY, "plot", wxDefaultPosition, wxSize(800, 600));
-        panel = new wxPanel(frame);
-        window = new plWindow(panel, wxID_ANY, wxPoint(0, 0), wxSize(600, 400), style());
+        window = new plWindow(new wxPanel(frame), wxID_ANY, wxPoint(0, 0), wxSize(600, 400), style());
         frame->Show();
         pumpEvents(50);
     }
     void TearDown() override { frame->Destroy(); }
     virtual long style() const { return 0; }
 
-    // A mouse event at (x, y) delivered to the window.
-    void mouse(wxEventType type, int x, int y, bool left = false, bool right = false)
+    // Fits the bounds to a print area of w x h pixels.
+    void fit(double xmin, double xmax, double ymin, double ymax, int w, int h)
+    {
+        window->Fit(xmin, xmax, ymin, ymax, &w, &h);
+    }
+    // A mouse event at (x, y) with the buttons held, or a wheel turn with CTRL or SHIFT.
+    void mouse(wxEventType type, int x, int y, bool left = false, bool right = false, int rotation = 0,
+               bool ctrl = false, bool shift = false)
     {
         wxMouseEvent event(type);
         event.SetEventObject(window);
@@ -97,19 +99,15 @@ protected:
         event.m_y = y;
         event.m_leftDown = left;
         event.m_rightDown = right;
-        window->ProcessWindowEvent(event);
-    }
-    void wheel(int rotation, int x, int y, bool ctrl, bool shift)
-    {
-        wxMouseEvent event(wxEVT_MOUSEWHEEL);
-        event.SetEventObject(window);
-        event.m_x = x;
-        event.m_y = y;
         event.m_wheelRotation = rotation;
         event.m_wheelDelta = 120;
         event.m_controlDown = ctrl;
         event.m_shiftDown = shift;
         window->ProcessWindowEvent(event);
+    }
+    void wheel(int rotation, int x, int y, bool ctrl, bool shift)
+    {
+        mouse(wxEVT_MOUSEWHEEL, x, y, false, false, rotation, ctrl, shift);
     }
     void menu(int id)
     {
@@ -119,7 +117,6 @@ protected:
     }
 
     wxFrame* frame = nullptr;
-    wxPanel* panel = nullptr;
     plWindow* window = nullptr;
 };
 
