@@ -136,7 +136,8 @@ TEST_F(ProjectFiles, LongBlockCommentIsRemoved)
 {
     TempDir dir;
     chosenPath = dir.file("p.jsonc");
-    writeFile(dir.file("p.jsonc"), "/*" + std::string(60000, '=') + "\n*/\n{\"RIG\": [{\"Name\": \"R\"}]}\n");
+    writeFile(dir.file("p.jsonc"), "/*" + std::string(60000, '=') + "\n" + std::string(60000, '*') +
+                                       "*/\n{\"RIG\": [{\"Name\": \"R\"}]}\n");
     menu(ID_LOAD_JSON);
     EXPECT_EQ(storeNames(), (std::vector<std::string>{"RIG:R"}));
 }
