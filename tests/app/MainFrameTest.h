@@ -110,30 +110,32 @@ protected:
         menu(ID_LOAD_JSON);
     }
 
-    // The texts of the leaves under the tree node `node`.
+    // The leaves under the tree node `node`.
+    std::vector<wxTreeItemId> leaves(const wxTreeItemId& node) const
+    {
+        std::vector<wxTreeItemId> found;
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
+             item = frame->m_objectTree->GetNextChild(node, cookie))
+            found.push_back(item);
+        return found;
+    }
     std::vector<wxString> children(int node) const
     {
         std::vector<wxString> texts;
-        const wxTreeItemId parent = frame->treeNodes()[node];
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(parent, cookie); item.IsOk();
-             item = frame->m_objectTree->GetNextChild(parent, cookie))
+        for (const wxTreeItemId& item : leaves(frame->treeNodes()[node]))
             texts.push_back(frame->m_objectTree->GetItemText(item));
         return texts;
     }
-
     // The leaf `name` under the category node `type`.
     wxTreeItemId leaf(const std::string& type, const std::string& name) const
     {
         for (const wxTreeItemId& node : frame->treeNodes()) {
             if (frame->m_objectTree->GetItemText(node) != wxString::FromUTF8(type))
                 continue;
-            wxTreeItemIdValue cookie;
-            for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
-                 item = frame->m_objectTree->GetNextChild(node, cookie)) {
+            for (const wxTreeItemId& item : leaves(node))
                 if (frame->m_objectTree->GetItemText(item) == wxString::FromUTF8(name))
                     return item;
-            }
         }
         return wxTreeItemId();
     }

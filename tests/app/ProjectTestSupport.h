@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include <stdexcept>
+
+#include <stdlib.h>
 
 #include <nlohmann/json.hpp>
 
@@ -21,7 +23,6 @@ public:
         : CObject(element.value("Name", "Anonymous"), typeKey), value(element.value("Value", 0.0))
     {
     }
-    TestObject(const TestObject&) = default;
     nlohmann::json makeJSON() const override { return {{"Name", name}, {"Value", value}}; }
     void edit() override { ++edits; }
 
@@ -47,18 +48,14 @@ class TempDir {
 public:
     TempDir()
     {
-        path_ = std::filesystem::temp_directory_path() /
-                ("sulnar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "sulnar-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary directory");
+        path_ = pattern;
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
 private:
-    static int& counter()
-    {
-        static int value = 0;
-        return value;
-    }
     std::filesystem::path path_;
 };

@@ -8,11 +8,10 @@ namespace {
 using ObjectTree = MainFrameTest;
 using ObjectCommands = MainFrameTest;
 
-TEST_F(ObjectTree, EmptyStoreGivesTheSkeleton)
+TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
 {
     wxTreeCtrl* tree = frame->m_objectTree;
     const auto& nodes = frame->treeNodes();
-    EXPECT_EQ(tree->GetRootItem(), nodes[0]);
     EXPECT_EQ(children(0), (std::vector<wxString>{"Sails", "KeuningHYDRO", "RIG", "VPPsetup"}));
     EXPECT_EQ(children(1), (std::vector<wxString>{"MAIN", "JIB", "SPI", "HSF"}));
     const char* texts[] = {"VPP Objects", "Sails", "MAIN", "JIB", "SPI", "HSF", "KeuningHYDRO", "RIG", "VPPsetup"};
@@ -22,13 +21,8 @@ TEST_F(ObjectTree, EmptyStoreGivesTheSkeleton)
         EXPECT_EQ(tree->GetItemImage(nodes[i]), images[i]) << texts[i];
     }
     EXPECT_TRUE(tree->IsExpanded(nodes[1]));
-    ASSERT_NE(tree->GetImageList(), nullptr);
     EXPECT_EQ(tree->GetImageList()->GetImageCount(), 16);
-    EXPECT_FALSE(frame->storeChanged());
-}
 
-TEST_F(ObjectTree, LeavesAndChoicesFollowTheStore)
-{
     // Type, name, tree node, leaf image, print set row (-1: none).
     const std::vector<std::tuple<const char*, const char*, int, int, int>> objects{
         {"RIG", "R1", 7, 13, 4},  {"MAIN", "M1", 2, 9, 0},          {"VPPsetup", "S1", 8, 15, -1},
@@ -46,7 +40,7 @@ TEST_F(ObjectTree, LeavesAndChoicesFollowTheStore)
     EXPECT_EQ(children(2), (std::vector<wxString>{"M1", wxString::FromUTF8("Grün 1"), "M1"}));
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (std::vector<wxString>{"-", "M1", wxString::FromUTF8("Grün 1"), "M1"}));
     for (const auto& [type, name, node, image, row] : objects) {
-        EXPECT_EQ(frame->m_objectTree->GetItemImage(leaf(type, name)), image) << type;
+        EXPECT_EQ(tree->GetItemImage(leaf(type, name)), image) << type;
         if (std::string(type) != "MAIN") {
             EXPECT_EQ(children(node), (std::vector<wxString>{name}));
         }
@@ -60,9 +54,9 @@ TEST_F(ObjectTree, LeavesAndChoicesFollowTheStore)
     EXPECT_EQ(frame->m_vppSetupChoice->GetSelection(), wxNOT_FOUND);
 
     // Category nodes cannot be selected, objects can.
-    for (const wxTreeItemId& node : frame->treeNodes()) {
-        frame->m_objectTree->SelectItem(node);
-        EXPECT_FALSE(frame->m_objectTree->IsSelected(node));
+    for (const wxTreeItemId& node : nodes) {
+        tree->SelectItem(node);
+        EXPECT_FALSE(tree->IsSelected(node));
     }
     select("RIG", "R1");
 }
@@ -127,17 +121,17 @@ TEST_F(ObjectCommands, EditActivatedObjectAndMarkTheStoreChanged)
     }
 }
 
-TEST_F(ObjectCommands, DeleteSelectedAsksAndRemovesEveryNamesake)
+TEST_F(ObjectCommands, DeleteSelectedAndDeleteAllAskFirst)
 {
     addObject("MAIN", "Grün 1", 1);
     addObject("JIB", "Grün 1", 2);
     addObject("MAIN", "M2", 3);
     addObject("MAIN", "Grün 1", 4);
     frame->objectStoreChanged();
-
     menu(ID_DELETE_SELECTED); // nothing selected: no question
     EXPECT_EQ(store().objects.size(), 4u);
 
+    // Every object of the selected name and type goes.
     select("MAIN", "Grün 1");
     const std::string question = "Are you sure you want to delete: Grün 1 of type: MAIN?";
     wxTEST_DIALOG(menu(ID_DELETE_SELECTED), ExpectMessage(question, "Confirm Deletion", wxID_NO));
@@ -147,23 +141,14 @@ TEST_F(ObjectCommands, DeleteSelectedAsksAndRemovesEveryNamesake)
     EXPECT_FALSE(leaf("MAIN", "Grün 1").IsOk());
     EXPECT_FALSE(frame->selectedItem().IsOk());
     EXPECT_TRUE(frame->storeChanged());
-}
 
-TEST_F(ObjectCommands, DeleteAllAsksFirstAndClearsTheChangedFlag)
-{
-    addObject("MAIN", "M1");
-    addObject("RIG", "R1");
-    frame->objectStoreChanged();
-    const char* question = "Are you sure you want to delete all objects from object store?";
-
-    wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(question, "Confirm Deletion", wxID_NO));
+    const char* all = "Are you sure you want to delete all objects from object store?";
+    wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_NO));
     EXPECT_EQ(store().objects.size(), 2u);
-    EXPECT_TRUE(frame->storeChanged());
-
-    wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(question, "Confirm Deletion", wxID_YES));
+    wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_YES));
     EXPECT_TRUE(store().objects.empty());
     EXPECT_FALSE(frame->storeChanged());
-    EXPECT_FALSE(leaf("MAIN", "M1").IsOk());
+    EXPECT_EQ(children(2), std::vector<wxString>{});
     EXPECT_EQ(frame->m_printSetChoices[0]->GetCount(), 1u);
 }
 
