@@ -62,15 +62,12 @@ TEST(RunChecks, RangesAtTheirBoundaries)
     // A min above its max passes (the run makes an empty table); 1,000 values
     // pass, more are refused, so that a run always ends.
     const std::vector<std::tuple<std::vector<double>, std::vector<double>, std::string>> cases{
-        {{1, 20}, goodTwa, three},          {goodTws, {10, 180, 1, 2}, three},
-        {goodTws, {10, 180, 1}, twa},       {goodTws, {10, 180, 1.5}, ""},
-        {goodTws, {10, 180.5, 10}, twa},    {goodTws, {9.9, 180, 10}, twa},
-        {goodTws, {40, nan, 10}, twa},      {{1, 20, 0.5}, goodTwa, ""},
-        {{1, 20, 0}, goodTwa, tws},         {{0.9, 20, 1}, goodTwa, tws},
-        {{1, 20.1, 1}, goodTwa, tws},       {{10, 4, 1}, goodTwa, ""},
-        {{1, 1 + 999 * 0.015625, 0.015625}, goodTwa, ""},
-        {{1, 20, 0.0001}, goodTwa, tws},    {{1, 20, 1e-300}, goodTwa, tws},
-        {{nan, 20, 1}, goodTwa, tws},       {{1, 20, INFINITY}, goodTwa, tws}};
+        {{1, 20}, goodTwa, three},       {goodTws, {10, 180, 1, 2}, three}, {goodTws, {10, 180, 1}, twa},
+        {goodTws, {10, 180, 1.5}, ""},   {goodTws, {10, 180.5, 10}, twa},   {goodTws, {9.9, 180, 10}, twa},
+        {goodTws, {40, nan, 10}, twa},   {{1, 20, 0.5}, goodTwa, ""},       {{1, 20, 0}, goodTwa, tws},
+        {{0.9, 20, 1}, goodTwa, tws},    {{1, 20.1, 1}, goodTwa, tws},      {{10, 4, 1}, goodTwa, ""},
+        {{1, 20, 0.0001}, goodTwa, tws}, {{1, 20, 1e-300}, goodTwa, tws},   {{nan, 20, 1}, goodTwa, tws},
+        {{1, 20, INFINITY}, goodTwa, tws}, {{1, 1 + 999 * 0.015625, 0.015625}, goodTwa, ""}};
     for (const auto& [twsRange, twaRange, expected] : cases) {
         Sulnarsetup setup = goodSetup();
         setup.twsRange = twsRange;
@@ -106,6 +103,14 @@ TEST(RunChecks, StartValuesAndBounds)
     }
 }
 
+std::string repeat(const std::string& text, int n)
+{
+    std::string result;
+    for (int i = 0; i < n; ++i)
+        result += text;
+    return result;
+}
+
 std::vector<double> polarRow(double tws, double twa, double speed)
 {
     std::vector<double> row{4, tws, twa, speed};
@@ -113,29 +118,21 @@ std::vector<double> polarRow(double tws, double twa, double speed)
     return row;
 }
 
-TEST(PolarCsv, WritesHeaderAndTwoDecimals)
+TEST(PolarCsv, WritesTwoDecimalsAndReadsBackSorted)
 {
     CObjectStore store;
     const std::string header = "resultFlag,TWS,TWA,speed,leeway,heel,rudder,flat,reef,twist,FAx,FAy,FAz,MAx,MAy,"
                                "MAz,FHx,FHy,FHz,MHx,MHy,MHz\n";
     EXPECT_EQ(polarCsvText({}, store.resultColumnNames), header);
-    std::vector<double> row = polarRow(4, 52.5, 2.345);
+    std::vector<double> row = polarRow(8, 52.5, 2.345);
     row[4] = -0.004;
     row[21] = 1234.5678;
+    const std::string text = polarCsvText({row, polarRow(4, 120, 2.5), polarRow(4, 40, 1.994)}, store.resultColumnNames);
     // 2.345 is stored just below the half and rounds down; -0.004 keeps its sign.
-    EXPECT_EQ(polarCsvText({row, polarRow(6, 40, 3)}, store.resultColumnNames),
-              header +
-                  "4.00,4.00,52.50,2.35,-0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,"
-                  "0.00,0.00,0.00,1234.57\n"
-                  "4.00,6.00,40.00,3.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,0.00,"
-                  "0.00,0.00,0.00,0.00\n");
-}
+    EXPECT_EQ(text, header + "4.00,8.00,52.50,2.35,-0.00" + repeat(",0.00", 16) + ",1234.57\n" +
+                        "4.00,4.00,120.00,2.50" + repeat(",0.00", 18) + "\n" +
+                        "4.00,4.00,40.00,1.99" + repeat(",0.00", 18) + "\n");
 
-TEST(PolarCsv, ReadsBackSortedAndRounded)
-{
-    CObjectStore store;
-    const std::string text =
-        polarCsvText({polarRow(8, 90, 4.126), polarRow(4, 120, 2.5), polarRow(4, 40, 1.994)}, store.resultColumnNames);
     std::istringstream in(text);
     ResultTable rows{{1.0}};
     std::string error;
@@ -145,14 +142,13 @@ TEST(PolarCsv, ReadsBackSortedAndRounded)
     EXPECT_EQ(rows[0][3], 1.99);
     EXPECT_EQ(rows[1][2], 120.0);
     EXPECT_EQ(rows[2][1], 8.0);
-    EXPECT_EQ(rows[2][3], 4.13);
+    EXPECT_EQ(rows[2][3], 2.35);
+    EXPECT_TRUE(std::signbit(rows[2][4]));
 }
 
-TEST(PolarCsv, ReadsLooseFieldsCarriageReturnsAndEmptyLines)
+TEST(PolarCsv, ReadsLooseLinesAndRefusesBadOnes)
 {
-    std::string ones;
-    for (int i = 0; i < 18; ++i)
-        ones += "1,";
+    const std::string ones = repeat("1,", 18);
     std::istringstream in("any header at all\r\n"
                           "abc,6,40," + ones + "  3.5xyz,\r\n"
                           "\r\n"
@@ -169,27 +165,20 @@ TEST(PolarCsv, ReadsLooseFieldsCarriageReturnsAndEmptyLines)
     EXPECT_EQ(rows[2][0], 0.0); // letters
     EXPECT_EQ(rows[2].back(), 3.5);
     EXPECT_EQ(rows[2].size(), 22u);
-
     for (const char* text : {"resultFlag,TWS\n", ""}) {
         std::istringstream nothing(text);
         rows = {{1.0}};
         ASSERT_TRUE(readPolarCsv(nothing, rows, error));
         EXPECT_TRUE(rows.empty());
     }
-}
 
-TEST(PolarCsv, RefusesShortLinesAndNonFiniteValues)
-{
-    const std::string good = "header\n4,4,40,2,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n";
-    std::string tail;
-    for (int i = 0; i < 18; ++i)
-        tail += ",1";
+    const std::string good = "header\n4,4,40,2" + repeat(",0", 18) + "\n";
+    const std::string tail = repeat(",1", 18);
     for (const std::string& bad :
          {std::string("1,2,3"), "4,6,90,nan" + tail, "4,6,90,inf" + tail, "4,6,90,1e999" + tail}) {
-        ResultTable rows{{7.0}};
-        std::string error;
-        std::istringstream in(good + bad + "\n");
-        EXPECT_FALSE(readPolarCsv(in, rows, error)) << bad;
+        rows = {{7.0}};
+        std::istringstream badIn(good + bad + "\n");
+        EXPECT_FALSE(readPolarCsv(badIn, rows, error)) << bad;
         EXPECT_EQ(error, "Line 3 of the file does not hold 22 finite numbers. Nothing has been loaded.");
         EXPECT_EQ(rows, (ResultTable{{7.0}}));
     }

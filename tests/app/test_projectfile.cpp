@@ -8,10 +8,9 @@
 
 namespace {
 
-// Reads with TestObject for every key, recording the order of the calls and the reports.
+// Reads with TestObject for every key, recording the reports.
 struct Reader {
     CObjectStore store;
-    std::vector<std::string> created;
     std::vector<std::string> reports;
 
     bool read(const std::string& text)
@@ -19,7 +18,6 @@ struct Reader {
         return readProject(
             text, store,
             [this](const nlohmann::json& element, const std::string& type) {
-                created.push_back(type);
                 return std::make_unique<TestObject>(element, type);
             },
             [this](const std::string& message) { reports.push_back(message); });
@@ -63,19 +61,6 @@ TEST(BlockComments, SameResultAsTheRegularExpression)
     }
 }
 
-TEST(ReadProject, ArraysAreReadInTypeOrderWithSetupsLast)
-{
-    Reader reader;
-    EXPECT_TRUE(reader.read(R"({"VPPsetup": [{"Name": "S"}], "RIG": [{"Name": "R"}], "Other": [{"Name": "O"}],
-                                "KeuningHYDRO": [{"Name": "K"}], "HSF": [{"Name": "H"}], "SPI": [{"Name": "P"}],
-                                "JIB": [{"Name": "J1"}, {"Name": "J2"}], "MAIN": [{}]})"));
-    EXPECT_EQ(reader.created,
-              (std::vector<std::string>{"MAIN", "JIB", "JIB", "SPI", "HSF", "RIG", "KeuningHYDRO", "VPPsetup"}));
-    EXPECT_EQ(reader.names(), (std::vector<std::string>{"MAIN:Anonymous", "JIB:J1", "JIB:J2", "SPI:P", "HSF:H",
-                                                        "RIG:R", "KeuningHYDRO:K", "VPPsetup:S"}));
-    EXPECT_TRUE(reader.reports.empty());
-}
-
 TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
 {
     for (const std::string text : {"", "{\n", "{\"MAIN\": [],}\n", "{ // note\n\"MAIN\": []}\n", "nonsense\n"}) {
@@ -94,21 +79,6 @@ TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
     Reader reader;
     EXPECT_TRUE(reader.read("{\"MAIN\": [{\"Name\": \"http://x\"}]}\n"));
     EXPECT_EQ(reader.names(), (std::vector<std::string>{"MAIN:http://x"}));
-}
-
-TEST(ReadProject, WrongKindsAreReportedAndTheRestIsRead)
-{
-    Reader reader;
-    EXPECT_TRUE(reader.read(R"({"MAIN": {"Name": "M"}, "JIB": [1, {"Name": "J"}, "x", [], {"Name": "K"}],
-                                "RIG": "none", "VPPsetup": [{"Name": "S"}],
-                                "HSF": [{"Name": "A", "Value": 1}, {"Value": "3"}, {"Name": "C", "Value": 4}]})"));
-    const std::string notObject = "JIB vector elements are not JSON objects. Ignored";
-    EXPECT_EQ(reader.reports,
-              (std::vector<std::string>{"MAIN is not a JSON array. Ignored", notObject, notObject, notObject,
-                                        "HSF element cannot be read: [json.exception.type_error.302] type must be "
-                                        "number, but is string. Ignored",
-                                        "RIG is not a JSON array. Ignored"}));
-    EXPECT_EQ(reader.names(), (std::vector<std::string>{"JIB:J", "JIB:K", "HSF:A", "HSF:C", "VPPsetup:S"}));
 }
 
 TEST(ProjectText, ReadAndWritten)
