@@ -13,7 +13,7 @@ std::vector<double> readRow(wxGrid* grid, int row)
     return values;
 }
 
-TEST(GridRows, ReadUntilTheFirstCellThatIsNoFiniteNumber)
+TEST(GridRows, ReadUpToTheFirstNonNumberAndWrittenWithSixDecimals)
 {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "grid");
     auto* grid = new wxGrid(frame, wxID_ANY);
@@ -33,14 +33,8 @@ TEST(GridRows, ReadUntilTheFirstCellThatIsNoFiniteNumber)
     auto* noColumns = new wxGrid(frame, wxID_ANY);
     noColumns->CreateGrid(2, 0);
     EXPECT_TRUE(readRow(noColumns, 0).empty());
-    frame->Destroy();
-}
 
-TEST(GridRows, WriteSixDecimalsIntoTheColumnsThereAre)
-{
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "grid");
-    auto* grid = new wxGrid(frame, wxID_ANY);
-    grid->CreateGrid(3, 3);
+    // Written with six decimals, into the columns there are.
     setGridValuesFromVector(grid, 0, {2.5, -0.0001, 1000});
     EXPECT_EQ(grid->GetCellValue(0, 0), "2.500000");
     EXPECT_EQ(grid->GetCellValue(0, 1), "-0.000100");

@@ -17,7 +17,7 @@ namespace {
 
 using MainWindowLayout = MainFrameTest;
 
-TEST_F(MainWindowLayout, MenusPagesControlsIdsAndLabels)
+TEST_F(MainWindowLayout, MenusPagesControlsIdsLabelsAndDefaults)
 {
     EXPECT_EQ(frame->GetSize(), wxSize(1175, 1011));
     wxMenuBar* bar = frame->GetMenuBar();
@@ -88,21 +88,17 @@ TEST_F(MainWindowLayout, MenusPagesControlsIdsAndLabels)
         EXPECT_EQ(frame->m_printSetChoices[i]->GetString(0), "-");
         EXPECT_EQ(frame->m_printSetChoices[i]->GetSelection(), 0);
     }
-}
 
-TEST_F(MainWindowLayout, DefaultsOfChoicesAndSpins)
-{
-    // Value, minimum, maximum, increment, digits.
+    // Spins: value, minimum, maximum, increment, digits.
     const std::vector<std::pair<wxSpinCtrlDouble*, std::array<double, 5>>> spins{
         {frame->m_reefFactorSpin, {1, 0, 1, 0.05, 2}}, {frame->m_radiiMinSpin, {2, 0, 20, 1, 1}},
         {frame->m_radiiMaxSpin, {8, 0, 20, 1, 1}},     {frame->m_radiiIncSpin, {2, 0, 20, 1, 1}}};
-    for (const auto& [spin, expected] : spins) {
+    for (const auto& [spin, expected] : spins)
         EXPECT_EQ((std::array{spin->GetValue(), spin->GetMin(), spin->GetMax(), spin->GetIncrement(),
                               static_cast<double>(spin->GetDigits())}),
                   expected);
-    }
     frame->m_reefFactorSpin->SetValue(1.5);
-    EXPECT_DOUBLE_EQ(frame->m_reefFactorSpin->GetValue(), 1.0);
+    EXPECT_EQ(frame->m_reefFactorSpin->GetValue(), 1.0);
     for (const auto& [spin, expected] : {std::pair{frame->m_majorTickSpin, std::array{30, 10, 90}},
                                          std::pair{frame->m_minorTickSpin, std::array{5, 1, 10}}})
         EXPECT_EQ((std::array{spin->GetValue(), spin->GetMin(), spin->GetMax()}), expected);

@@ -8,29 +8,6 @@
 
 namespace {
 
-// Reads with TestObject for every key, recording the reports.
-struct Reader {
-    CObjectStore store;
-    std::vector<std::string> reports;
-
-    bool read(const std::string& text)
-    {
-        return readProject(
-            text, store,
-            [this](const nlohmann::json& element, const std::string& type) {
-                return std::make_unique<TestObject>(element, type);
-            },
-            [this](const std::string& message) { reports.push_back(message); });
-    }
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> result;
-        for (const auto& object : store.objects)
-            result.push_back(object->type + ":" + object->name);
-        return result;
-    }
-};
-
 TEST(BlockComments, RemovedFromOpeningToTheNextClosing)
 {
     // The first closing ends the comment and may not reuse the opening star;
@@ -61,24 +38,33 @@ TEST(BlockComments, SameResultAsTheRegularExpression)
     }
 }
 
+// Reads with TestObject for every key.
+bool read(const std::string& text, CObjectStore& store, std::vector<std::string>& reports)
+{
+    return readProject(
+        text, store,
+        [](const nlohmann::json& element, const std::string& type) { return std::make_unique<TestObject>(element, type); },
+        [&reports](const std::string& message) { reports.push_back(message); });
+}
+
 TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
 {
-    for (const std::string text : {"", "{\n", "{\"MAIN\": [],}\n", "{ // note\n\"MAIN\": []}\n", "nonsense\n"}) {
-        Reader reader;
-        EXPECT_FALSE(reader.read(text)) << text;
-        EXPECT_EQ(reader.reports, (std::vector<std::string>{"Invalid JSON format"})) << text;
-        EXPECT_TRUE(reader.store.objects.empty());
-    }
-    for (const std::string text : {"null\n", "[1, 2]\n", "3\n", "\"MAIN\"\n", "true\n"}) {
-        Reader reader;
-        EXPECT_TRUE(reader.read(text)) << text;
-        EXPECT_TRUE(reader.reports.empty()) << text;
-        EXPECT_TRUE(reader.store.objects.empty());
+    const std::vector<std::pair<std::string, bool>> cases{
+        {"", false},        {"{\n", false},     {"{\"MAIN\": [],}\n", false}, {"{ // note\n\"MAIN\": []}\n", false},
+        {"nonsense\n", false}, {"null\n", true}, {"[1, 2]\n", true},           {"3\n", true},
+        {"\"MAIN\"\n", true},  {"true\n", true}};
+    for (const auto& [text, accepted] : cases) {
+        CObjectStore store;
+        std::vector<std::string> reports;
+        EXPECT_EQ(read(text, store, reports), accepted) << text;
+        EXPECT_EQ(reports, accepted ? std::vector<std::string>{} : std::vector<std::string>{"Invalid JSON format"});
+        EXPECT_TRUE(store.objects.empty());
     }
     // Two slashes inside a string are no comment.
-    Reader reader;
-    EXPECT_TRUE(reader.read("{\"MAIN\": [{\"Name\": \"http://x\"}]}\n"));
-    EXPECT_EQ(reader.names(), (std::vector<std::string>{"MAIN:http://x"}));
+    CObjectStore store;
+    std::vector<std::string> reports;
+    EXPECT_TRUE(read("{\"MAIN\": [{\"Name\": \"http://x\"}]}\n", store, reports));
+    EXPECT_EQ(store.objects.at(0)->name, "http://x");
 }
 
 TEST(ReadTextFile, EveryLineEndsWithALineFeed)
