@@ -97,9 +97,9 @@ protected:
             std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
     }
 
-    void menu(int id)
+    void menu(int id, wxEventType type = wxEVT_MENU)
     {
-        wxCommandEvent event(wxEVT_MENU, id);
+        wxCommandEvent event(type, id);
         event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }

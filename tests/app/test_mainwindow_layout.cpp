@@ -4,7 +4,6 @@
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/spinctrl.h>
-#include <wx/splitter.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -112,25 +111,6 @@ TEST_F(MainWindowLayout, MenusPagesControlsIdsLabelsAndDefaults)
               std::vector<wxString>(store().resultColumnNames.begin(), store().resultColumnNames.end()));
     EXPECT_EQ(frame->m_resultVariableChoice->GetSelection(), wxNOT_FOUND);
     EXPECT_EQ(frame->m_vppSetupChoice->GetCount(), 0u);
-}
-
-// The sashes are placed once; a sash the user moves stays, and resizing
-// changes only the right area and the tree pane.
-TEST_F(MainWindowLayout, SashesArePlacedOnceAndFollowTheirGravity)
-{
-    pumpEvents(300);
-    EXPECT_EQ(frame->m_splitter1->GetSashPosition(), 306);
-    EXPECT_EQ(frame->m_splitter2->GetSashPosition(), 661);
-    frame->m_splitter1->SetSashPosition(400);
-    const int printSetHeight = frame->m_printSetPanel->GetSize().y;
-    frame->SetSize(wxSize(1275, 1061));
-    pumpEvents(300);
-    EXPECT_EQ(frame->m_splitter1->GetSashPosition(), 400);
-    EXPECT_EQ(frame->m_printSetPanel->GetSize().y, printSetHeight);
-    // The outer sash keeps both sides at least 300 pixels wide.
-    frame->m_splitter1->SetSashPosition(100);
-    pumpEvents(100);
-    EXPECT_GE(frame->m_splitter1->GetSashPosition(), 300);
 }
 
 TEST(Splash, AbortOpensNothingAndGoOpensTheMainWindow)

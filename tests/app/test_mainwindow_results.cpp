@@ -39,12 +39,7 @@ protected:
     {
         ASSERT_TRUE(frame->m_vppSetupChoice->SetStringSelection(wxString::FromUTF8(name)));
     }
-    void button(int id)
-    {
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(frame);
-        frame->GetEventHandler()->ProcessEvent(event);
-    }
+    void button(int id) { menu(id, wxEVT_BUTTON); }
     wxGrid* grid() const
     {
         wxPanel* panel = frame->resultTablePanel();
@@ -142,7 +137,7 @@ TEST_F(ResultCommands, ShowResultTableAndTheBuffer)
     EXPECT_EQ(store().bufferResults->size(), 3u);
 }
 
-TEST_F(ResultCommands, PolarDiagramLayers)
+TEST_F(ResultCommands, PolarDiagramLayersMessagesAndOddInput)
 {
     constexpr double pi = 3.141592653589793;
     store().currentResults = std::make_unique<ResultTable>(
@@ -183,16 +178,14 @@ TEST_F(ResultCommands, PolarDiagramLayers)
     EXPECT_EQ(both[3]->GetPen().GetStyle(), wxPENSTYLE_LONG_DASH);
     EXPECT_EQ(both[3]->GetPen().GetColour(), *wxGREEN);
     EXPECT_EQ(layers<plInfoLegend>().size(), 2u);
-}
 
-TEST_F(ResultCommands, PolarDiagramMessagesAndOddInput)
-{
+    // Without results the empty diagram stays; without a buffer the current curves are drawn.
+    store().currentResults.reset();
+    store().bufferResults.reset();
     wxTEST_DIALOG(button(ID_PLOT_POLAR), expectError("No results available for polar plot."));
     ASSERT_NE(frame->polarPlot(), nullptr);
     EXPECT_EQ(frame->polarPlot()->CountAllLayers(), 43u);
-
     store().currentResults = std::make_unique<ResultTable>(ResultTable{polarRow(4, 40, 2)});
-    frame->m_includeBufferCheck->SetValue(true);
     wxTEST_DIALOG(button(ID_PLOT_POLAR), expectError("No buffer results available for polar plot."));
     EXPECT_EQ(windCurves().size(), 1u);
 
@@ -205,10 +198,10 @@ TEST_F(ResultCommands, PolarDiagramMessagesAndOddInput)
     frame->m_includeBufferCheck->SetValue(false);
     frame->m_radiiIncSpin->SetValue(0);
     button(ID_PLOT_POLAR);
-    const auto curves = windCurves();
-    ASSERT_EQ(curves.size(), 9u);
-    EXPECT_EQ(curves[7]->GetPen().GetColour(), *wxGREEN);
-    EXPECT_EQ(curves[8]->GetPen().GetColour(), *wxRED);
+    const auto nine = windCurves();
+    ASSERT_EQ(nine.size(), 9u);
+    EXPECT_EQ(nine[7]->GetPen().GetColour(), *wxGREEN);
+    EXPECT_EQ(nine[8]->GetPen().GetColour(), *wxRED);
     EXPECT_EQ(frame->polarPlot()->CountAllLayers(), 1u + 37u + 2u + 9u + 1u);
     frame->polarPlot()->Refresh();
     frame->polarPlot()->Update();

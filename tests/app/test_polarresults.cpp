@@ -37,21 +37,6 @@ Sulnarsetup goodSetup()
                        "VPPsetup");
 }
 
-TEST(RunChecks, ActiveSetLinesInOrder)
-{
-    const Sulnarsetup setup = goodSetup();
-    EXPECT_EQ(checkRun(setup, completeSet()), "");
-    EXPECT_EQ(checkRun(setup, ActiveSet{}), "Your active set is NOT ok. Please check the setup.\n\n"
-                                             " -> Exactly ONE main sail has to be selected\n"
-                                             " -> Exactly ONE rig has to be selected\n"
-                                             " -> Exactly ONE hydro has to be selected\n"
-                                             " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n");
-    ActiveSet two = completeSet();
-    two.spi = present<CSpi>();
-    EXPECT_EQ(checkRun(setup, two), "Your active set is NOT ok. Please check the setup.\n\n"
-                                    " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n");
-}
-
 TEST(RunChecks, RangesAtTheirBoundaries)
 {
     const std::string three = "Please set exactly three TWS and TWA values in the VPP setup.";
@@ -77,8 +62,20 @@ TEST(RunChecks, RangesAtTheirBoundaries)
     }
 }
 
-TEST(RunChecks, StartValuesAndBounds)
+TEST(RunChecks, ActiveSetStartValuesAndBounds)
 {
+    const Sulnarsetup good = goodSetup();
+    EXPECT_EQ(checkRun(good, completeSet()), "");
+    EXPECT_EQ(checkRun(good, ActiveSet{}), "Your active set is NOT ok. Please check the setup.\n\n"
+                                            " -> Exactly ONE main sail has to be selected\n"
+                                            " -> Exactly ONE rig has to be selected\n"
+                                            " -> Exactly ONE hydro has to be selected\n"
+                                            " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n");
+    ActiveSet two = completeSet();
+    two.spi = present<CSpi>();
+    EXPECT_EQ(checkRun(good, two), "Your active set is NOT ok. Please check the setup.\n\n"
+                                   " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n");
+
     const std::string seven = "Please set exactly seven initVals, lowerBounds and upperBounds in the VPP setup.";
     auto bound = [](const char* variable) {
         return std::string("The upper bound of ") + variable + " must be greater than its lower bound in the VPP setup.";
