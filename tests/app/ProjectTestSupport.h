@@ -1,6 +1,6 @@
 #pragma once
-// A small design object for reading and writing projects in tests, and
-// temporary files.
+// A small design object for reading and writing projects in tests, a row of
+// polar results, and temporary files.
 
 #include <filesystem>
 #include <fstream>
@@ -29,6 +29,14 @@ public:
     double value;
     int edits = 0;
 };
+
+// A row of the polar result table: result code 4, wind, boat speed, the rest 0.
+inline std::vector<double> polarRow(double tws, double twa, double speed)
+{
+    std::vector<double> row{4, tws, twa, speed};
+    row.resize(22, 0.0);
+    return row;
+}
 
 inline std::string fileContents(const std::string& path)
 {

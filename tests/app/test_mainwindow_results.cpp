@@ -12,13 +12,6 @@
 
 namespace {
 
-std::vector<double> polarRow(double tws, double twa, double speed)
-{
-    std::vector<double> row{4, tws, twa, speed};
-    row.resize(22, 0.0);
-    return row;
-}
-
 std::vector<std::pair<double, double>> points(plFXYVector* curve)
 {
     std::vector<std::pair<double, double>> xy;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "PolarResults.h"
+#include "ProjectTestSupport.h"
 #include "Sulnarsetup.h"
 
 namespace {
@@ -106,13 +107,6 @@ std::string repeat(const std::string& text, int n)
     for (int i = 0; i < n; ++i)
         result += text;
     return result;
-}
-
-std::vector<double> polarRow(double tws, double twa, double speed)
-{
-    std::vector<double> row{4, tws, twa, speed};
-    row.resize(22, 0.0);
-    return row;
 }
 
 TEST(PolarCsv, WritesTwoDecimalsAndReadsBackSorted)

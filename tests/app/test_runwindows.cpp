@@ -15,14 +15,13 @@ public:
 protected:
     int OnInvoked(ForceRangesDialog* dlg) const override
     {
-        for (int row = 0; row < 4; ++row) {
-            shown_->push_back({});
-            for (int col = 0; col < 3; ++col)
-                shown_->back()[col] = dlg->rangesGrid->GetCellValue(row, col);
-        }
-        for (std::size_t row = 0; row < typed_.size(); ++row)
-            for (int col = 0; col < 3; ++col)
-                dlg->rangesGrid->SetCellValue(static_cast<int>(row), col, typed_[row][col]);
+        shown_->assign(4, {});
+        for (int row = 0; row < 4; ++row)
+            for (int col = 0; col < 3; ++col) {
+                (*shown_)[row][col] = dlg->rangesGrid->GetCellValue(row, col);
+                if (row < static_cast<int>(typed_.size()))
+                    dlg->rangesGrid->SetCellValue(row, col, typed_[row][col]);
+            }
         return button_;
     }
 
@@ -84,7 +83,6 @@ TEST_F(RunWindows, OkWritesTheTypedRangesAndShowsThemNextTime)
                   wxExpectModal<ForceRangesDialog>(wxID_OK, {{"2", "4", "0.5"}, {"0", "6", "3"}}, &shown));
     EXPECT_EQ(store.speedRange, (std::vector<double>{2, 4, 0.5}));
     EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 6, 3}));
-    shown.clear();
     wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectModal<ForceRangesDialog>(wxID_OK, {}, &shown));
     EXPECT_EQ(shown[0][2], "0.500000");
     EXPECT_EQ(shown[1][1], "6.000000");
