@@ -4,7 +4,6 @@
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/spinctrl.h>
-#include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
