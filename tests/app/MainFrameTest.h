@@ -1,12 +1,12 @@
 #pragma once
 // Fixture of the main window tests: an empty store, a fresh main window, the
-// program's user interface installed, a file chooser that answers with the path the test sets, and message
-// expectations that check text, caption and buttons.
+// program's user interface (its messages come as message boxes), a file
+// chooser that answers with `chosenPath`, and message expectations.
 
 #include <memory>
-#include <optional>
 #include <string>
 
+#include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/treectrl.h>
 #include <wx/weakref.h>
@@ -19,8 +19,7 @@
 #include "ProjectTestSupport.h"
 #include "WxUserInterface.h"
 
-// A message box with exactly this text and caption, answered with `answer`
-// (wxID_OK, wxID_YES or wxID_NO).
+// A message box with exactly this text and caption, answered with `answer`.
 class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
 public:
     ExpectMessage(const std::string& text, const std::string& caption, int answer)
@@ -48,6 +47,23 @@ inline ExpectMessage expectError(const std::string& text)
     return ExpectMessage(text, "Error", wxID_OK);
 }
 
+// Lets the toolkit delete the windows that were destroyed.
+inline void finishDestruction()
+{
+    for (int i = 0; i < 3; ++i) {
+        wxTheApp->ProcessIdle();
+        pumpEvents(10);
+    }
+}
+
+inline std::vector<wxString> items(wxChoice* choice)
+{
+    std::vector<wxString> texts;
+    for (unsigned i = 0; i < choice->GetCount(); ++i)
+        texts.push_back(choice->GetString(i));
+    return texts;
+}
+
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -73,15 +89,6 @@ protected:
         CObjectStore::resetInstance();
     }
 
-    // Lets the toolkit delete the windows that were destroyed.
-    static void finishDestruction()
-    {
-        for (int i = 0; i < 3; ++i) {
-            wxTheApp->ProcessIdle();
-            pumpEvents(10);
-        }
-    }
-
     static CObjectStore& store() { return CObjectStore::getInstance(); }
 
     static void addObject(const std::string& type, const std::string& name, double value = 0.0)
@@ -90,25 +97,45 @@ protected:
             std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
     }
 
-    void menu(int id)
+    void menu(int id, wxEventType type = wxEVT_MENU)
     {
-        wxCommandEvent event(wxEVT_MENU, id);
+        wxCommandEvent event(type, id);
         event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
 
+    void loadExample()
+    {
+        chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json";
+        menu(ID_LOAD_JSON);
+    }
+
+    // The leaves under the tree node `node`.
+    std::vector<wxTreeItemId> leaves(const wxTreeItemId& node) const
+    {
+        std::vector<wxTreeItemId> found;
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
+             item = frame->m_objectTree->GetNextChild(node, cookie))
+            found.push_back(item);
+        return found;
+    }
+    std::vector<wxString> children(int node) const
+    {
+        std::vector<wxString> texts;
+        for (const wxTreeItemId& item : leaves(frame->treeNodes()[node]))
+            texts.push_back(frame->m_objectTree->GetItemText(item));
+        return texts;
+    }
     // The leaf `name` under the category node `type`.
     wxTreeItemId leaf(const std::string& type, const std::string& name) const
     {
         for (const wxTreeItemId& node : frame->treeNodes()) {
             if (frame->m_objectTree->GetItemText(node) != wxString::FromUTF8(type))
                 continue;
-            wxTreeItemIdValue cookie;
-            for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
-                 item = frame->m_objectTree->GetNextChild(node, cookie)) {
+            for (const wxTreeItemId& item : leaves(node))
                 if (frame->m_objectTree->GetItemText(item) == wxString::FromUTF8(name))
                     return item;
-            }
         }
         return wxTreeItemId();
     }
@@ -133,13 +160,13 @@ protected:
         wxString message;
         wxString wildcard;
         long style;
+        bool operator==(const ChooserCall&) const = default;
     };
 
     wxWeakRef<CMainFrame> frame;
     wxString chosenPath;
     std::vector<ChooserCall> chooserCalls;
     FileChooser previousChooser;
-    // The core's messages come as message boxes, as in the program.
     WxUserInterface windows;
     UserInterface* previousInterface = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// A small design object for reading and writing projects in tests, and
-// temporary files.
+// A small design object for reading and writing projects in tests, a row of
+// polar results, and temporary files.
 
 #include <filesystem>
 #include <fstream>
@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include <stdexcept>
+
+#include <stdlib.h>
 
 #include <nlohmann/json.hpp>
 
@@ -21,13 +23,20 @@ public:
         : CObject(element.value("Name", "Anonymous"), typeKey), value(element.value("Value", 0.0))
     {
     }
-    TestObject(const TestObject&) = default;
     nlohmann::json makeJSON() const override { return {{"Name", name}, {"Value", value}}; }
     void edit() override { ++edits; }
 
     double value;
     int edits = 0;
 };
+
+// A row of the polar result table: result code 4, wind, boat speed, the rest 0.
+inline std::vector<double> polarRow(double tws, double twa, double speed)
+{
+    std::vector<double> row{4, tws, twa, speed};
+    row.resize(22, 0.0);
+    return row;
+}
 
 inline std::string fileContents(const std::string& path)
 {
@@ -47,18 +56,14 @@ class TempDir {
 public:
     TempDir()
     {
-        path_ = std::filesystem::temp_directory_path() /
-                ("sulnar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "sulnar-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary directory");
+        path_ = pattern;
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
 private:
-    static int& counter()
-    {
-        static int value = 0;
-        return value;
-    }
     std::filesystem::path path_;
 };

@@ -6,102 +6,51 @@
 
 namespace {
 
-class GridRows : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        frame = new wxFrame(nullptr, wxID_ANY, "grid");
-        grid = new wxGrid(frame, wxID_ANY);
-        grid->CreateGrid(4, 3);
-    }
-    void TearDown() override { frame->Destroy(); }
-    void setRow(int row, std::initializer_list<const char*> texts)
-    {
-        int col = 0;
-        for (const char* text : texts)
-            grid->SetCellValue(row, col++, text);
-    }
-    std::vector<double> read(int row)
-    {
-        std::vector<double> values{99.0};
-        getGridValuesToVector(grid, row, values);
-        return values;
-    }
-
-    wxFrame* frame = nullptr;
-    wxGrid* grid = nullptr;
-};
-
-TEST_F(GridRows, ReadsUntilTheFirstCellThatIsNotANumber)
+std::vector<double> readRow(wxGrid* grid, int row)
 {
-    setRow(0, {"1", "6", "1"});
-    EXPECT_EQ(read(0), (std::vector<double>{1, 6, 1}));
-    setRow(1, {"1", "", "1"});
-    EXPECT_EQ(read(1), (std::vector<double>{1}));
-    setRow(2, {"0.5", "abc", "3"});
-    EXPECT_EQ(read(2), (std::vector<double>{0.5}));
-    setRow(3, {"-2", "2.5x", "3"});
-    EXPECT_EQ(read(3), (std::vector<double>{-2}));
+    std::vector<double> values{99.0};
+    getGridValuesToVector(grid, row, values);
+    return values;
 }
 
-TEST_F(GridRows, NonFiniteTextsAreNotNumbers)
-{
-    setRow(0, {"2", "nan", "1"});
-    EXPECT_EQ(read(0), (std::vector<double>{2}));
-    setRow(1, {"inf", "1", "1"});
-    EXPECT_TRUE(read(1).empty());
-    setRow(2, {"1", "2", "-inf"});
-    EXPECT_EQ(read(2), (std::vector<double>{1, 2}));
-}
-
-TEST_F(GridRows, WritesSixDecimalsAndReadsThemBack)
-{
-    setGridValuesFromVector(grid, 0, {1, 6, 1});
-    EXPECT_EQ(grid->GetCellValue(0, 0), "1.000000");
-    EXPECT_EQ(grid->GetCellValue(0, 1), "6.000000");
-    EXPECT_EQ(read(0), (std::vector<double>{1, 6, 1}));
-
-    setGridValuesFromVector(grid, 1, {2.5, -0.0001, 1000});
-    EXPECT_EQ(grid->GetCellValue(1, 0), "2.500000");
-    EXPECT_EQ(grid->GetCellValue(1, 1), "-0.000100");
-    EXPECT_EQ(grid->GetCellValue(1, 2), "1000.000000");
-
-    // A short vector leaves the cells right of it alone; an empty one writes nothing.
-    setRow(2, {"a", "b", "c"});
-    setGridValuesFromVector(grid, 2, {7});
-    EXPECT_EQ(grid->GetCellValue(2, 0), "7.000000");
-    EXPECT_EQ(grid->GetCellValue(2, 1), "b");
-    setGridValuesFromVector(grid, 2, {});
-    EXPECT_EQ(grid->GetCellValue(2, 0), "7.000000");
-
-    // Values beyond the last column are skipped.
-    setGridValuesFromVector(grid, 3, {1, 2, 3, 4, 5});
-    EXPECT_EQ(read(3), (std::vector<double>{1, 2, 3}));
-}
-
-TEST(GridRowsEdge, GridWithoutColumnsOrTableReadsEmpty)
+TEST(GridRows, ReadUpToTheFirstNonNumberAndWrittenWithSixDecimals)
 {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "grid");
-    auto* noTable = new wxGrid(frame, wxID_ANY);
-    std::vector<double> values{1.0};
-    getGridValuesToVector(noTable, 0, values);
-    EXPECT_TRUE(values.empty());
+    auto* grid = new wxGrid(frame, wxID_ANY);
+    const std::vector<std::pair<std::array<const char*, 3>, std::vector<double>>> rows{
+        {{"1", "6", "1"}, {1, 6, 1}},   {{"1", "", "1"}, {1}},         {{"0.5", "abc", "3"}, {0.5}},
+        {{"-2", "2.5x", "3"}, {-2}},    {{"2", "nan", "1"}, {2}},      {{"inf", "1", "1"}, {}},
+        {{"1", "2", "-inf"}, {1, 2}}};
+    grid->CreateGrid(static_cast<int>(rows.size()), 3);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        for (int col = 0; col < 3; ++col)
+            grid->SetCellValue(row, col, rows[row].first[col]);
+        EXPECT_EQ(readRow(grid, row), rows[row].second) << "row " << row;
+    }
 
+    // Without a table or without columns nothing is read.
+    EXPECT_TRUE(readRow(new wxGrid(frame, wxID_ANY), 0).empty());
     auto* noColumns = new wxGrid(frame, wxID_ANY);
     noColumns->CreateGrid(2, 0);
-    values = {1.0};
-    getGridValuesToVector(noColumns, 0, values);
-    EXPECT_TRUE(values.empty());
-    frame->Destroy();
-}
+    EXPECT_TRUE(readRow(noColumns, 0).empty());
 
-// The strict hook answers an expected box and the test sees the answer.
-TEST(GuiHarness, ExpectedMessageBoxIsAnswered)
-{
-    int answer = 0;
-    wxTEST_DIALOG(answer = wxMessageBox("Delete?", "Question", wxYES_NO),
-                  wxExpectModal<wxMessageDialog>(wxYES).Describe("question box"));
-    EXPECT_EQ(answer, wxYES);
+    // Written with six decimals, into the columns there are.
+    setGridValuesFromVector(grid, 0, {2.5, -0.0001, 1000});
+    EXPECT_EQ(grid->GetCellValue(0, 0), "2.500000");
+    EXPECT_EQ(grid->GetCellValue(0, 1), "-0.000100");
+    EXPECT_EQ(grid->GetCellValue(0, 2), "1000.000000");
+    EXPECT_EQ(readRow(grid, 0), (std::vector<double>{2.5, -0.0001, 1000}));
+
+    // A short vector leaves the cells right of it alone; an empty one writes nothing.
+    grid->SetCellValue(1, 1, "b");
+    setGridValuesFromVector(grid, 1, {7});
+    setGridValuesFromVector(grid, 1, {});
+    EXPECT_EQ(grid->GetCellValue(1, 0), "7.000000");
+    EXPECT_EQ(grid->GetCellValue(1, 1), "b");
+
+    setGridValuesFromVector(grid, 2, {1, 2, 3, 4, 5});
+    EXPECT_EQ(readRow(grid, 2), (std::vector<double>{1, 2, 3}));
+    frame->Destroy();
 }
 
 } // namespace

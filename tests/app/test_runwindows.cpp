@@ -15,14 +15,13 @@ public:
 protected:
     int OnInvoked(ForceRangesDialog* dlg) const override
     {
-        for (int row = 0; row < 4; ++row) {
-            shown_->push_back({});
-            for (int col = 0; col < 3; ++col)
-                shown_->back()[col] = dlg->rangesGrid->GetCellValue(row, col);
-        }
-        for (std::size_t row = 0; row < typed_.size(); ++row)
-            for (int col = 0; col < 3; ++col)
-                dlg->rangesGrid->SetCellValue(static_cast<int>(row), col, typed_[row][col]);
+        shown_->assign(4, {});
+        for (int row = 0; row < 4; ++row)
+            for (int col = 0; col < 3; ++col) {
+                (*shown_)[row][col] = dlg->rangesGrid->GetCellValue(row, col);
+                if (row < static_cast<int>(typed_.size()))
+                    dlg->rangesGrid->SetCellValue(row, col, typed_[row][col]);
+            }
         return button_;
     }
 
@@ -49,14 +48,12 @@ TEST_F(RunWindows, RangeDialogLayout)
     const wxGrid* grid = dialog.rangesGrid;
     ASSERT_EQ(grid->GetNumberRows(), 4);
     ASSERT_EQ(grid->GetNumberCols(), 3);
-    EXPECT_EQ(grid->GetColLabelValue(0), "MIN");
-    EXPECT_EQ(grid->GetColLabelValue(1), "MAX");
-    EXPECT_EQ(grid->GetColLabelValue(2), "DELTA");
-    EXPECT_EQ(grid->GetRowLabelValue(0), "Speed [m/s]:");
-    EXPECT_EQ(grid->GetRowLabelValue(1).utf8_string(), "Leeway [°]:");
-    EXPECT_EQ(grid->GetRowLabelValue(2).utf8_string(), "Heel [°]:");
-    EXPECT_EQ(grid->GetRowLabelValue(3).utf8_string(), "Rudder Angle [°]:");
-    EXPECT_EQ(grid->GetRowSize(2), 18);
+    const char* columns[] = {"MIN", "MAX", "DELTA"};
+    for (int col = 0; col < 3; ++col)
+        EXPECT_EQ(grid->GetColLabelValue(col), columns[col]);
+    const char* rows[] = {"Speed [m/s]:", "Leeway [°]:", "Heel [°]:", "Rudder Angle [°]:"};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(grid->GetRowLabelValue(row).utf8_string(), rows[row]);
     EXPECT_NE(dialog.FindWindow(wxID_OK), nullptr);
     EXPECT_NE(dialog.FindWindow(wxID_CANCEL), nullptr);
 }
@@ -66,35 +63,14 @@ TEST_F(RunWindows, OkWritesTheTypedRangesAndShowsThemNextTime)
     CObjectStore& store = CObjectStore::getInstance();
     Cells shown;
     wxTEST_DIALOG(ui.editSweepRanges(store),
-                  wxExpectModal<ForceRangesDialog>(wxID_OK, {{"2", "4", "0.5"}, {"0", "6", "3"}}, &shown));
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[0][0], "1.000000");
-    EXPECT_EQ(shown[0][1], "6.000000");
-    EXPECT_EQ(shown[3][2], "2.000000");
-    EXPECT_EQ(store.speedRange, (std::vector<double>{2, 4, 0.5}));
-    EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 6, 3}));
-    EXPECT_EQ(store.heelRange, (std::vector<double>{0, 0, 30}));
-
-    shown.clear();
-    wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectModal<ForceRangesDialog>(wxID_OK, {}, &shown));
-    EXPECT_EQ(shown[0][2], "0.500000");
-    EXPECT_EQ(shown[1][1], "6.000000");
-}
-
-TEST_F(RunWindows, CancelKeepsTheRanges)
-{
-    CObjectStore& store = CObjectStore::getInstance();
-    Cells shown;
-    wxTEST_DIALOG(ui.editSweepRanges(store),
                   wxExpectModal<ForceRangesDialog>(wxID_CANCEL, {{"2", "4", "0.5"}}, &shown));
     EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
-}
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0], (std::array<wxString, 3>{"1.000000", "6.000000", "1.000000"}));
+    EXPECT_EQ(shown[3][2], "2.000000");
 
-TEST_F(RunWindows, RowsWithoutAUsableRangeKeepTheirRange)
-{
-    CObjectStore& store = CObjectStore::getInstance();
-    Cells shown;
-    // Speed: an empty cell; leeway: "nan"; heel: 100,000 values; rudder: fine with a zero delta.
+    // Rows without a usable range keep theirs. Speed: an empty cell; leeway:
+    // "nan"; heel: 100,000 values; rudder: fine with a zero delta.
     wxTEST_DIALOG(ui.editSweepRanges(store),
                   wxExpectModal<ForceRangesDialog>(
                       wxID_OK, {{"2", "", "1"}, {"0", "nan", "1"}, {"0", "1", "1e-5"}, {"3", "5", "0"}}, &shown));
@@ -102,6 +78,14 @@ TEST_F(RunWindows, RowsWithoutAUsableRangeKeepTheirRange)
     EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 0, 2}));
     EXPECT_EQ(store.heelRange, (std::vector<double>{0, 0, 30}));
     EXPECT_EQ(store.rudderRange, (std::vector<double>{3, 5, 0}));
+
+    wxTEST_DIALOG(ui.editSweepRanges(store),
+                  wxExpectModal<ForceRangesDialog>(wxID_OK, {{"2", "4", "0.5"}, {"0", "6", "3"}}, &shown));
+    EXPECT_EQ(store.speedRange, (std::vector<double>{2, 4, 0.5}));
+    EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 6, 3}));
+    wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectModal<ForceRangesDialog>(wxID_OK, {}, &shown));
+    EXPECT_EQ(shown[0][2], "0.500000");
+    EXPECT_EQ(shown[1][1], "6.000000");
 }
 
 TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
@@ -113,12 +97,10 @@ TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
     EXPECT_TRUE(frame->IsShown());
     EXPECT_EQ(frame->gauge->GetRange(), 100);
 
-    ui.progressUpdate(42);
-    EXPECT_EQ(frame->gauge->GetValue(), 42);
-    ui.progressUpdate(130);
-    EXPECT_EQ(frame->gauge->GetValue(), 100);
-    ui.progressUpdate(-5);
-    EXPECT_EQ(frame->gauge->GetValue(), 0);
+    for (const auto& [given, shown] : {std::pair{42, 42}, std::pair{130, 100}, std::pair{-5, 0}}) {
+        ui.progressUpdate(given);
+        EXPECT_EQ(frame->gauge->GetValue(), shown);
+    }
 
     // The user cannot close it while the run goes on.
     EXPECT_FALSE(frame->Close());
