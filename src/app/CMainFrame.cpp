@@ -384,7 +384,6 @@ void CMainFrame::OnRunVPP(wxCommandEvent& event)
             break;
         }
     } catch (const std::exception& e) {
-        userInterface().progressEnd();
         showError(std::string("The run stopped: ") + e.what());
     }
 }
@@ -537,6 +536,11 @@ void CMainFrame::OnSaveResultTable(wxCommandEvent&)
     const CObjectStore& store = CObjectStore::getInstance();
     if (!store.currentResults) {
         showError("No polar results available to save.");
+        return;
+    }
+    // A file with values that are not numbers could not be loaded again.
+    if (!allFinite(*store.currentResults)) {
+        showError("The polar results hold values that are not finite numbers and cannot be saved as CSV.");
         return;
     }
     const wxString path = chooseFile(this, "Save Result Table", "CSV files (*.csv)|*.csv|All files (*.*)|*.*",

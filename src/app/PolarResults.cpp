@@ -88,11 +88,20 @@ std::string checkRun(const Sulnarsetup& setup, const ActiveSet& active)
 
     static const char* const variables[] = {"speed", "leeway", "heel", "rudder", "flat", "reef", "twist"};
     for (std::size_t i = 0; i < 7; ++i) {
+        if (!std::isfinite(setup.initialValues[i]) || !std::isfinite(setup.lowerBounds[i]) ||
+            !std::isfinite(setup.upperBounds[i]))
+            return std::string("The start value and the bounds of ") + variables[i] +
+                   " must be finite numbers in the VPP setup.";
         if (!(setup.upperBounds[i] > setup.lowerBounds[i]))
             return std::string("The upper bound of ") + variables[i] +
                    " must be greater than its lower bound in the VPP setup.";
     }
     return {};
+}
+
+bool allFinite(const ResultTable& rows)
+{
+    return std::all_of(rows.begin(), rows.end(), [](const std::vector<double>& row) { return finite(row); });
 }
 
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names)

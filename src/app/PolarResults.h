@@ -35,6 +35,9 @@ ActiveSet findActiveSet(const Sulnarsetup& setup, const CObjectStore& store);
 // the first that fails gives the message.
 std::string checkRun(const Sulnarsetup& setup, const ActiveSet& active);
 
+// True when every value of the table is a finite number, as a CSV file must hold.
+bool allFinite(const ResultTable& rows);
+
 // The polar result table as CSV text: a header of the column names, then one
 // line per row with every value formatted "%.2f".
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names);

@@ -193,10 +193,21 @@ void Sulnarrun::RunVPP()
     opt.add_equality_mconstraint(equality_constraint_wrapper, this, std::vector<double>(4, 1e-5));
     opt.set_xtol_rel(1e-6);
     opt.set_maxeval(30000);
-    optimiser = &opt;
-
-    UserInterface& ui = userInterface();
-    ui.progressBegin();
+    // The optimiser is known to the callbacks only while the run lasts, and the
+    // progress report ends however the run does.
+    struct RunScope {
+        Sulnarrun& run;
+        RunScope(Sulnarrun& r, nlopt::opt& o) : run(r)
+        {
+            run.optimiser = &o;
+            userInterface().progressBegin();
+        }
+        ~RunScope()
+        {
+            userInterface().progressEnd();
+            run.optimiser = nullptr;
+        }
+    } scope(*this, opt);
 
     // Wind points by repeated addition of the increments, TWS outer, TWA inner.
     auto table = std::make_unique<ResultTable>();
@@ -214,9 +225,6 @@ void Sulnarrun::RunVPP()
         return a[1] < b[1] || (a[1] == b[1] && a[2] < b[2]);
     });
     CObjectStore::getInstance().currentResults = std::move(table);
-
-    ui.progressEnd();
-    optimiser = nullptr;
 }
 
 void Sulnarrun::RunAeroForces()

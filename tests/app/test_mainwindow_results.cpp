@@ -241,6 +241,13 @@ TEST_F(ResultCommands, CsvFilesOutAndBackAndFailures)
     wxTEST_DIALOG(menu(ID_SAVE_RESULT_CSV), expectError("Could not write the result table to the file."));
     chosenPath.clear();
     menu(ID_SAVE_RESULT_CSV); // cancelled: no message
+    // A table that could not be loaded again is not saved.
+    store().currentResults->front()[12] = std::nan("");
+    chosenPath = wxString::FromUTF8(dir.file("nan.csv"));
+    wxTEST_DIALOG(menu(ID_SAVE_RESULT_CSV),
+                  expectError("The polar results hold values that are not finite numbers and cannot be saved as CSV."));
+    EXPECT_FALSE(wxFileExists(chosenPath));
+    store().currentResults->front()[12] = 0.0;
 
     chosenPath = wxString::FromUTF8(dir.file("absent.csv"));
     wxTEST_DIALOG(menu(ID_LOAD_RESULT_CSV), expectError("Cannot open file"));

@@ -81,6 +81,9 @@ TEST(RunChecks, ActiveSetStartValuesAndBounds)
     auto bound = [](const char* variable) {
         return std::string("The upper bound of ") + variable + " must be greater than its lower bound in the VPP setup.";
     };
+    auto finiteBounds = [](const char* variable) {
+        return std::string("The start value and the bounds of ") + variable + " must be finite numbers in the VPP setup.";
+    };
     using Change = std::function<void(Sulnarsetup&)>;
     const std::vector<std::pair<Change, std::string>> cases{
         // Both ranges are checked before the start values.
@@ -93,7 +96,9 @@ TEST(RunChecks, ActiveSetStartValuesAndBounds)
         {[](Sulnarsetup& s) { s.upperBounds.push_back(1); }, seven},
         {[](Sulnarsetup& s) { s.lowerBounds[3] = s.upperBounds[3] = 2; }, bound("rudder")},
         {[](Sulnarsetup& s) { s.upperBounds[0] = 0.05; }, bound("speed")},
-        {[](Sulnarsetup& s) { s.lowerBounds[6] = std::nan(""); }, bound("twist")}};
+        {[](Sulnarsetup& s) { s.lowerBounds[6] = std::nan(""); }, finiteBounds("twist")},
+        {[](Sulnarsetup& s) { s.lowerBounds[1] = -INFINITY; }, finiteBounds("leeway")},
+        {[](Sulnarsetup& s) { s.initialValues[5] = INFINITY; }, finiteBounds("reef")}};
     for (const auto& [change, expected] : cases) {
         Sulnarsetup setup = goodSetup();
         change(setup);
