@@ -10,49 +10,39 @@
 
 namespace {
 
-template <class T>
-std::unique_ptr<CObject> copyAs(const CObject& source)
+// Calls make.operator()<T>() with the class T of the type key; null for a key
+// that names no kind of design object.
+template <class Make>
+std::unique_ptr<CObject> forType(const std::string& type, Make make)
 {
-    const auto* object = dynamic_cast<const T*>(&source);
-    return object ? std::make_unique<T>(*object) : nullptr;
+    if (type == "MAIN")
+        return make.template operator()<CMain>();
+    if (type == "JIB")
+        return make.template operator()<CJib>();
+    if (type == "SPI")
+        return make.template operator()<CSpi>();
+    if (type == "HSF")
+        return make.template operator()<CHsf>();
+    if (type == "RIG")
+        return make.template operator()<CRig>();
+    if (type == "KeuningHYDRO")
+        return make.template operator()<CKeuningHYDRO>();
+    if (type == "VPPsetup")
+        return make.template operator()<Sulnarsetup>();
+    return nullptr;
 }
 
 } // namespace
 
 std::unique_ptr<CObject> createDesignObject(const nlohmann::json& element, const std::string& type)
 {
-    if (type == "MAIN")
-        return std::make_unique<CMain>(element, type);
-    if (type == "JIB")
-        return std::make_unique<CJib>(element, type);
-    if (type == "SPI")
-        return std::make_unique<CSpi>(element, type);
-    if (type == "HSF")
-        return std::make_unique<CHsf>(element, type);
-    if (type == "RIG")
-        return std::make_unique<CRig>(element, type);
-    if (type == "KeuningHYDRO")
-        return std::make_unique<CKeuningHYDRO>(element, type);
-    if (type == "VPPsetup")
-        return std::make_unique<Sulnarsetup>(element, type);
-    return nullptr;
+    return forType(type, [&]<class T>() -> std::unique_ptr<CObject> { return std::make_unique<T>(element, type); });
 }
 
 std::unique_ptr<CObject> cloneDesignObject(const CObject& source, const std::string& type)
 {
-    if (type == "MAIN")
-        return copyAs<CMain>(source);
-    if (type == "JIB")
-        return copyAs<CJib>(source);
-    if (type == "SPI")
-        return copyAs<CSpi>(source);
-    if (type == "HSF")
-        return copyAs<CHsf>(source);
-    if (type == "RIG")
-        return copyAs<CRig>(source);
-    if (type == "KeuningHYDRO")
-        return copyAs<CKeuningHYDRO>(source);
-    if (type == "VPPsetup")
-        return copyAs<Sulnarsetup>(source);
-    return nullptr;
+    return forType(type, [&]<class T>() -> std::unique_ptr<CObject> {
+        const auto* object = dynamic_cast<const T*>(&source);
+        return object ? std::make_unique<T>(*object) : nullptr;
+    });
 }

@@ -8,14 +8,7 @@
 #include <vector>
 
 #include "CObjectStore.h"
-
-class CMain;
-class CJib;
-class CSpi;
-class CHsf;
-class CRig;
-class CKeuningHYDRO;
-class Sulnarsetup;
+#include "DesignObjectClasses.h"
 
 // The objects a setup names, each null when the store holds no object of
 // that name and kind.

@@ -7,12 +7,7 @@
 
 #include "CVecMat.h"
 #include "MakimaSpline.h"
-
-class CMain;
-class CJib;
-class CSpi;
-class CHsf;
-class CRig;
+#include "DesignObjectClasses.h"
 
 class CORCAerodynamics {
 public:

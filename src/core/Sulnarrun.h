@@ -6,13 +6,8 @@
 #include <vector>
 
 #include "CVecMat.h"
+#include "DesignObjectClasses.h"
 
-class CMain;
-class CJib;
-class CSpi;
-class CHsf;
-class CRig;
-class CKeuningHYDRO;
 class CORCAerodynamics;
 
 namespace nlopt {

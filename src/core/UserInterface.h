@@ -5,15 +5,9 @@
 // hydrodynamic sweep keeps the store's ranges.
 
 #include <string>
+#include "DesignObjectClasses.h"
 
 class CObjectStore;
-class CMain;
-class CJib;
-class CSpi;
-class CHsf;
-class CRig;
-class CKeuningHYDRO;
-class Sulnarsetup;
 
 enum class MessageIcon { Information, Warning, Error };
 
