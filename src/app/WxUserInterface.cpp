@@ -7,6 +7,7 @@
 #include <wx/utils.h>
 
 #include "RunWindows.h"
+#include "SailEditors.h"
 
 WxUserInterface::~WxUserInterface()
 {
@@ -75,4 +76,29 @@ void WxUserInterface::editSweepRanges(CObjectStore& store)
     fillForceRanges(dialog, store);
     if (dialog.ShowModal() == wxID_OK)
         readForceRanges(dialog, store);
+}
+
+void WxUserInterface::edit(CMain& object)
+{
+    editMainSail(object);
+}
+
+void WxUserInterface::edit(CJib& object)
+{
+    editJib(object);
+}
+
+void WxUserInterface::edit(CSpi& object)
+{
+    editSpinnaker(object);
+}
+
+void WxUserInterface::edit(CHsf& object)
+{
+    editHeadsailSetFlying(object);
+}
+
+void WxUserInterface::edit(CRig& object)
+{
+    editRig(object);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application's side of the core's user interface: message boxes, the
-// error log, the progress window and the sweep-range dialog.
+// error log, the progress window, the sweep-range dialog and the editors of
+// the design objects.
 
 #include <type_traits>
 
@@ -21,6 +22,13 @@ public:
     void progressEnd() override;
 
     void editSweepRanges(CObjectStore& store) override;
+
+    using UserInterface::edit;
+    void edit(CMain& object) override;
+    void edit(CJib& object) override;
+    void edit(CSpi& object) override;
+    void edit(CHsf& object) override;
+    void edit(CRig& object) override;
 
     // The progress window while a run is going on, else null.
     GaugeFrame* progressWindow() const { return gaugeFrame.get(); }
