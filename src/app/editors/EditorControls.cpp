@@ -35,16 +35,17 @@ public:
 
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
 {
-    auto* spin = new CompactSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                      wxSP_ARROW_KEYS, range.min, range.max, initial, range.increment);
+    auto* spin = new CompactSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                                   wxDefaultSize, wxSP_ARROW_KEYS, range.min, range.max, initial,
+                                                   range.increment);
     spin->SetDigits(range.digits);
     return spin;
 }
 
 wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial)
 {
-    return new CompactSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
-                          min, max, initial);
+    return new CompactSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                       wxSP_ARROW_KEYS, min, max, initial);
 }
 
 void fillSpin(wxSpinCtrlDouble* spin, double value)
