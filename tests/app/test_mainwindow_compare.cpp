@@ -76,7 +76,9 @@ struct CountingInterface : WxUserInterface { void progressUpdate(int) override {
 
 TEST_F(MainFrameTest, PreferencesClampAndReachTheNextGlobalRun)
 {
-    // The store's values, shown in the spin controls, come back clamped to their ranges on OK only.
+    // The store's values at start, then values beyond the ranges: the spin controls show them clamped,
+    // and OK alone writes them back.
+    EXPECT_EQ(std::tie(store().diagramLeeway, store().diagramHeel, store().globalGuessCount), std::tuple(5.0, 20.0, 3));
     const std::vector<std::tuple<std::tuple<double, double, int>, int, std::tuple<double, double, int>>> cases{
         {{15, 50, 1}, wxID_CANCEL, {15, 50, 1}}, {{15, 50, 1}, wxID_OK, {10, 45, 3}},
         {{-1, -1, 12}, wxID_OK, {0, 0, 9}}};
@@ -86,12 +88,11 @@ TEST_F(MainFrameTest, PreferencesClampAndReachTheNextGlobalRun)
         EXPECT_EQ(std::tie(store().diagramLeeway, store().diagramHeel, store().globalGuessCount), after);
     }
 
-    // One wind point, from the start values and from 2 · 9 guesses for each of speed, flat and reef.
+    // One wind point, 12 m/s at 12°, from the start values and from 2 · 9 guesses for each of speed, flat and reef.
     loadExample();
     auto* setup = dynamic_cast<Sulnarsetup*>(store().findObject("Upwind with jib", "VPPsetup"));
     setup->searchGlobal = true;
-    setup->twsRange = {6, 6, 2};
-    setup->twaRange = {90, 90, 10};
+    setup->twsRange = setup->twaRange = {12, 12, 12};
     frame->m_vppSetupChoice->SetStringSelection("Upwind with jib");
     CountingInterface counting;
     installUserInterface(&counting);
