@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -16,8 +17,10 @@
 #include <wx/treectrl.h>
 
 #include "CObjectStore.h"
+#include "CompareTable.h"
 #include "DesignObjects.h"
 #include "FileChooser.h"
+#include "MiscDialogs.h"
 #include "PolarResults.h"
 #include "ProjectFile.h"
 #include "Sulnarrun.h"
@@ -338,13 +341,103 @@ void CMainFrame::OnClose(wxCloseEvent& event)
     Destroy();
 }
 
-void CMainFrame::OnPreferences(wxCommandEvent&) {}
+void CMainFrame::OnPreferences(wxCommandEvent&)
+{
+    PreferencesDialog dialog(nullptr, 6000, tr("Preferences"), wxDefaultPosition, wxSize(359, 226),
+                             wxDEFAULT_DIALOG_STYLE);
+    fillPreferences(dialog, CObjectStore::getInstance());
+    if (dialog.ShowModal() == wxID_OK)
+        readPreferences(dialog, CObjectStore::getInstance());
+}
 
 void CMainFrame::OnPrintSetChanged(wxCommandEvent&) {}
 
 void CMainFrame::OnReefChanged(wxSpinDoubleEvent&) {}
 
-void CMainFrame::OnWriteCompareTable(wxCommandEvent&) {}
+void CMainFrame::OnWriteCompareTable(wxCommandEvent&)
+{
+    const int mode = m_compareModeChoice->GetSelection();
+    if (mode == wxNOT_FOUND) {
+        showError("Please select a compare mode.");
+        return;
+    }
+    const int variable = m_resultVariableChoice->GetSelection();
+    if (variable == wxNOT_FOUND) {
+        showError("Please select a variable to compare.");
+        return;
+    }
+    const CObjectStore& store = CObjectStore::getInstance();
+    const ResultTable* current = store.currentResults.get();
+    const ResultTable* buffer = store.bufferResults.get();
+    CarpetTable table;
+    try {
+        if (mode == 0 || mode == 1) {
+            if (!current) {
+                showError("No VPP result available");
+                return;
+            }
+            if (!buffer) {
+                showError("No VPP buffer available");
+                return;
+            }
+            table = makeCarpetTable(current, variable);
+            const CarpetTable other = makeCarpetTable(buffer, variable);
+            if (table.twsValues != other.twsValues || table.twaValues != other.twaValues) {
+                showError("The row and column headers of the result and buffer matrices are not equal. "
+                          "Cannot compare.");
+                return;
+            }
+            table.values = mode == 0 ? subtractMatrices(table.values, other.values)
+                                     : subtractMatrices(other.values, table.values);
+        } else if (mode == 2) {
+            if (!current) {
+                showError("No VPP results available");
+                return;
+            }
+            table = makeCarpetTable(current, variable);
+        } else {
+            if (!buffer) {
+                showError("No VPP buffer available");
+                return;
+            }
+            table = makeCarpetTable(buffer, variable);
+        }
+    } catch (const std::exception& e) {
+        showError(std::string("The compare table could not be made: ") + e.what());
+        return;
+    }
+
+    if (m_compareTablePanel)
+        m_compareTablePanel->Destroy();
+    m_compareTablePanel = new wxPanel(m_compareOutputPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                      wxBORDER_SUNKEN);
+    m_compareOutputPanel->GetSizer()->Add(m_compareTablePanel, 1, wxALL | wxEXPAND, 0);
+    m_compareOutputPanel->Layout();
+
+    auto* grid = new wxGrid(m_compareTablePanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
+    const int rows = static_cast<int>(table.twsValues.size());
+    const int columns = static_cast<int>(table.twaValues.size());
+    grid->CreateGrid(rows, columns, wxGrid::wxGridSelectCells);
+    for (int j = 0; j < columns; ++j)
+        grid->SetColLabelValue(j, wxString::Format(wxString::FromUTF8("TWA=%.1f°"), table.twaValues[j]));
+    for (int i = 0; i < rows; ++i)
+        grid->SetRowLabelValue(i, wxString::Format("TWS=%.1fm/s", table.twsValues[i]));
+    // A group may hold fewer values than there are columns, or a value may be
+    // missing: those cells stay blank.
+    for (int i = 0; i < rows; ++i) {
+        const std::vector<double>& values = table.values[i];
+        for (int j = 0; j < columns && j < static_cast<int>(values.size()); ++j)
+            if (!std::isnan(values[j]))
+                grid->SetCellValue(i, j, wxString::Format("%.2f", values[j]));
+    }
+    grid->SetRowLabelSize(wxGRID_AUTOSIZE);
+    grid->AutoSizeColumns(false);
+
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    sizer->Add(grid, 1, wxALL | wxEXPAND, 0);
+    m_compareTablePanel->SetSizer(sizer);
+    m_compareTablePanel->Layout();
+}
 
 void CMainFrame::OnRunVPP(wxCommandEvent& event)
 {

@@ -49,6 +49,8 @@ public:
     // the polar diagram, at most one of them; null when not shown.
     wxPanel* resultTablePanel() const { return m_resultTablePanel; }
     plWindow* polarPlot() const { return m_polarPlot; }
+    // The panel of the compare table last written, or null.
+    wxPanel* compareTablePanel() const { return m_compareTablePanel; }
 
 private:
     // Project files.
@@ -89,6 +91,7 @@ private:
     bool m_storeChanged = false;
     wxPanel* m_resultTablePanel = nullptr;
     plWindow* m_polarPlot = nullptr;
+    wxPanel* m_compareTablePanel = nullptr;
     wxImageList* m_treeImages = nullptr;
     std::array<wxTreeItemId, 9> m_treeNodes;
 

@@ -1,0 +1,45 @@
+#include "CompareTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+CarpetTable makeCarpetTable(const ResultTable* rows, int column)
+{
+    CarpetTable table;
+    if (!rows)
+        return table;
+    // The TWA values of each group, parallel to twsValues.
+    std::vector<std::vector<double>> twaOfGroup;
+    const auto index = static_cast<std::size_t>(std::max(column, 0));
+    for (const std::vector<double>& row : *rows) {
+        // A NaN TWS equals no group, its own included.
+        if (row.size() < 3 || std::isnan(row[1]))
+            continue;
+        const auto found = std::find(table.twsValues.begin(), table.twsValues.end(), row[1]);
+        const auto group = static_cast<std::size_t>(found - table.twsValues.begin());
+        if (found == table.twsValues.end()) {
+            table.twsValues.push_back(row[1]);
+            table.values.emplace_back();
+            twaOfGroup.emplace_back();
+        }
+        const bool present = column >= 0 && index < row.size();
+        table.values[group].push_back(present ? row[index] : std::numeric_limits<double>::quiet_NaN());
+        twaOfGroup[group].push_back(row[2]);
+    }
+    if (!twaOfGroup.empty())
+        table.twaValues = twaOfGroup.back();
+    return table;
+}
+
+std::vector<std::vector<double>> subtractMatrices(const std::vector<std::vector<double>>& a,
+                                                  const std::vector<std::vector<double>>& b)
+{
+    std::vector<std::vector<double>> difference(std::min(a.size(), b.size()));
+    for (std::size_t i = 0; i < difference.size(); ++i) {
+        const std::size_t columns = std::min(a[i].size(), b[i].size());
+        for (std::size_t j = 0; j < columns; ++j)
+            difference[i].push_back(a[i][j] - b[i][j]);
+    }
+    return difference;
+}

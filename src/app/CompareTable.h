@@ -1,0 +1,28 @@
+#pragma once
+// The carpet table of the "Compare Results" page: one variable of a polar
+// result table laid out with one row per true wind speed and one column per
+// true wind angle, and the cell-by-cell difference of two such tables.
+
+#include <vector>
+
+#include "CObjectStore.h"
+
+struct CarpetTable {
+    // One row per TWS group, the chosen column of the group's rows in table
+    // order. A row too short for the column gives NaN in its place.
+    std::vector<std::vector<double>> values;
+    // The TWA values of the last group formed: the column headings.
+    std::vector<double> twaValues;
+    // One TWS per group, in the order the groups were formed: the row headings.
+    std::vector<double> twsValues;
+};
+
+// Groups the rows by exactly equal TWS (index 1), in the order each TWS first
+// appears, and takes the value at `column` of every row. Rows without a TWS
+// and TWA, and rows whose TWS is not a number, are left out.
+CarpetTable makeCarpetTable(const ResultTable* rows, int column);
+
+// a − b element by element over the common shape: as many rows as the
+// shorter matrix, each as long as the shorter of its two rows.
+std::vector<std::vector<double>> subtractMatrices(const std::vector<std::vector<double>>& a,
+                                                  const std::vector<std::vector<double>>& b);
