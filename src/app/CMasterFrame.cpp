@@ -15,6 +15,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+#include <wx/wrapsizer.h>
 
 #include "Pictures.h"
 
@@ -210,7 +211,9 @@ void CMasterFrame::buildPolarPage()
     m_polarTopBar = addBar(m_polarPage);
     pageSizer->Add(m_polarTopBar, 0, wxALL | wxEXPAND, 5);
 
-    auto* boxes = new wxBoxSizer(wxHORIZONTAL);
+    // GTK's controls are wider than the boxes' row at the default size: the
+    // last box goes to a line of its own instead of being cut off.
+    auto* boxes = new wxWrapSizer(wxHORIZONTAL);
 
     // The three run buttons.
     auto* runBox = new wxStaticBoxSizer(new wxStaticBox(m_polarPage, wxID_ANY, _("Start computational  runs")),
@@ -237,6 +240,8 @@ void CMasterFrame::buildPolarPage()
                                           wxVERTICAL);
     wxWindow* setupParent = setupBox->GetStaticBox();
     m_vppSetupChoice = new wxChoice(setupParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0);
+    // Filled later: wide enough for setup names of about twenty characters.
+    m_vppSetupChoice->SetMinSize(m_vppSetupChoice->GetSizeFromTextSize(20 * m_vppSetupChoice->GetCharWidth()));
     setupBox->Add(m_vppSetupChoice, 0, wxALL, 5);
     m_setupBlankText = addLabel(setupParent, wxEmptyString);
     setupBox->Add(m_setupBlankText, 0, wxALL, 5);
