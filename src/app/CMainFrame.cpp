@@ -183,6 +183,8 @@ void CMainFrame::objectStoreChanged()
     }
     if (selectedSetup >= 0 && selectedSetup < static_cast<int>(m_vppSetupChoice->GetCount()))
         m_vppSetupChoice->SetSelection(selectedSetup);
+    // The choice is as wide as its longest setup name.
+    m_polarPage->Layout();
 }
 
 wxTreeItemId CMainFrame::selectedItem() const

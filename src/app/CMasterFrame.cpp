@@ -240,8 +240,6 @@ void CMasterFrame::buildPolarPage()
                                           wxVERTICAL);
     wxWindow* setupParent = setupBox->GetStaticBox();
     m_vppSetupChoice = new wxChoice(setupParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0);
-    // Filled later: wide enough for setup names of about twenty characters.
-    m_vppSetupChoice->SetMinSize(m_vppSetupChoice->GetSizeFromTextSize(20 * m_vppSetupChoice->GetCharWidth()));
     setupBox->Add(m_vppSetupChoice, 0, wxALL, 5);
     m_setupBlankText = addLabel(setupParent, wxEmptyString);
     setupBox->Add(m_setupBlankText, 0, wxALL, 5);

@@ -1,131 +1,73 @@
-// What a user meets on GTK at the windows' given sizes: controls shown whole,
-// and nothing printed on a terminal by starting the program or running a polar.
-
-#include <cstdio>
-#include <functional>
-
-#include <unistd.h>
+// What a user meets on GTK: controls whole at the windows' given sizes,
+// nothing printed on the terminal, and files that fuzzing found to lose data.
 
 #include <wx/dcclient.h>
 #include <wx/grid.h>
-#include <wx/spinctrl.h>
 
+#include "DesignObjects.h"
 #include "MainFrameTest.h"
-#include "MyApp.h"
+#include "PolarResults.h"
+#include "ProjectFile.h"
 #include "RunWindows.h"
-#include "SplashScreen.h"
 
 namespace {
 
-// Everything written to the standard error stream while `action` runs.
-std::string stderrOf(const std::function<void()>& action)
-{
-    std::fflush(stderr);
-    FILE* file = std::tmpfile();
-    const int saved = ::dup(2);
-    ::dup2(::fileno(file), 2);
-    action();
-    std::fflush(stderr);
-    ::dup2(saved, 2);
-    ::close(saved);
-    std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text += static_cast<char>(c);
-    std::fclose(file);
-    return text;
-}
-
-wxRect onScreen(const wxWindow* window)
-{
-    return {window->GetScreenPosition(), window->GetSize()};
-}
-
-int textWidth(const wxWindow* window, const wxString& text)
-{
-    return window->GetTextExtent(text).x;
-}
-
 using GtkLayout = MainFrameTest;
 
-TEST_F(GtkLayout, EveryControlOfThePolarBoxesIsWhole)
+TEST_F(GtkLayout, ControlsWholeAndNothingPrintedWhileOpeningAndRunning)
 {
-    loadExample();
+    testing::internal::CaptureStderr();
+    auto* opened = new CMainFrame(nullptr);
+    opened->Show();
     pumpEvents(100);
-    const wxRect client(frame->ClientToScreen(wxPoint(0, 0)), frame->GetClientSize());
-    for (wxWindow* box : {frame->m_runPolarButton->GetParent(), frame->m_vppSetupChoice->GetParent(),
-                          frame->m_radiiMinSpin->GetParent()}) {
-        EXPECT_TRUE(client.Contains(onScreen(box))) << box->GetLabel();
-        for (const wxWindow* control : box->GetChildren())
-            EXPECT_TRUE(onScreen(box).Contains(onScreen(control))) << box->GetLabel() << ": " << control->GetLabel();
-    }
-    // Every spin control is at least as wide as its values need.
-    const std::pair<wxControl*, const char*> spins[] = {{frame->m_radiiMinSpin, "20.0"},
-        {frame->m_radiiMaxSpin, "20.0"}, {frame->m_radiiIncSpin, "20.0"}, {frame->m_majorTickSpin, "90"},
-        {frame->m_minorTickSpin, "10"}};
-    for (const auto& [spin, widest] : spins)
-        EXPECT_GE(spin->GetSize().x, spin->GetSizeFromTextSize(textWidth(spin, widest)).x) << widest;
-    wxChoice* setups = frame->m_vppSetupChoice;
-    EXPECT_GE(setups->GetSize().x, setups->GetSizeFromTextSize(textWidth(setups, "Upwind with jib")).x);
-}
-
-TEST(Terminal, StartingOpeningAndAPolarRunPrintNoCriticals)
-{
-    CObjectStore::resetInstance();
-    WxUserInterface windows;
-    UserInterface* previous = installUserInterface(&windows);
-    const FileChooser previousChooser =
-        setFileChooser([](wxWindow*, const wxString&, const wxString&, long) { return SULNAR_EXAMPLES_DIR "/sulnar-example.json"; });
-    CMainFrame* frame = nullptr;
-    const std::string printed = stderrOf([&] {
-        wxTEST_DIALOG(frame = startFromSplashScreen(), wxExpectDismissableModal<SplashScreen>(wxID_OK));
-        pumpEvents(300);
-        wxCommandEvent load(wxEVT_MENU, ID_LOAD_JSON);
-        frame->GetEventHandler()->ProcessEvent(load);
-        frame->m_vppSetupChoice->SetSelection(0);
-        wxCommandEvent run(wxEVT_BUTTON, ID_RUN_POLAR);
-        frame->GetEventHandler()->ProcessEvent(run);
-        pumpEvents(300);
-    });
-    EXPECT_NE(CObjectStore::getInstance().currentResults, nullptr);
-    EXPECT_EQ(printed.find("Gtk-CRITICAL"), std::string::npos) << printed;
-    EXPECT_EQ(printed.find("Negative content width"), std::string::npos) << printed;
-    frame->Close(true);
-    finishDestruction();
-    setFileChooser(previousChooser);
-    installUserInterface(previous);
-    CObjectStore::resetInstance();
-}
-
-TEST(RunWindowLayout, LabelsWholeAndTheGaugeWhereItIsPut)
-{
-    ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
-    wxClientDC dc(dialog.rangesGrid);
-    dc.SetFont(dialog.rangesGrid->GetLabelFont());
-    for (int row = 0; row < 4; ++row)
-        EXPECT_GT(dialog.rangesGrid->GetRowLabelSize(), dc.GetTextExtent(dialog.rangesGrid->GetRowLabelValue(row)).x);
-
-    // A window manager's resize lays the frame out again.
-    auto* gauges = new GaugeFrame(nullptr);
-    gauges->SendSizeEvent();
-    pumpEvents(50);
-    EXPECT_EQ(gauges->gauge->GetPosition(), wxPoint(20, 20));
-    EXPECT_EQ(gauges->gauge->GetSize(), wxSize(250, 30));
-    gauges->Destroy();
-    finishDestruction();
-}
-
-TEST_F(GtkLayout, HydroColumnsAreAsWideAsTheirLabels)
-{
+    opened->Destroy();
     loadExample();
     frame->m_vppSetupChoice->SetSelection(0);
+    menu(ID_RUN_POLAR, wxEVT_BUTTON);
     wxTEST_DIALOG(menu(ID_CALC_HYDRO, wxEVT_BUTTON), wxExpectDismissableModal<ForceRangesDialog>(wxID_CANCEL));
-    auto* grid = dynamic_cast<wxGrid*>(frame->resultTablePanel()->GetChildren().GetFirst()->GetData());
-    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    auto* grid = dynamic_cast<wxGrid*>(frame->resultTablePanel()->GetChildren()[0]);
     wxClientDC dc(grid);
     dc.SetFont(grid->GetLabelFont());
     for (int col = 0; col < grid->GetNumberCols(); ++col)
-        EXPECT_GT(grid->GetColSize(col), dc.GetTextExtent(grid->GetColLabelValue(col)).x) << col;
+        EXPECT_GT(grid->GetColSize(col), dc.GetTextExtent(grid->GetColLabelValue(col)).x);
+    const auto onScreen = [](const wxWindow* w) { return wxRect(w->GetScreenPosition(), w->GetSize()); };
+    for (wxWindow* box : {frame->m_runPolarLabel->GetParent(), frame->m_vppSetupChoice->GetParent(),
+                          frame->m_radiiMinLabel->GetParent()}) {
+        EXPECT_TRUE(wxRect(frame->GetScreenPosition(), frame->GetClientSize()).Contains(onScreen(box)));
+        for (const wxWindow* control : box->GetChildren())
+            EXPECT_TRUE(onScreen(box).Contains(onScreen(control)) && control->GetSize().x >= control->GetBestSize().x)
+                << control->GetLabel();
+    }
+
+    ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
+    EXPECT_GT(dialog.rangesGrid->GetRowLabelSize(), dc.GetTextExtent(wxString::FromUTF8("Rudder Angle [°]:")).x);
+    auto* progress = new GaugeFrame(nullptr);
+    progress->SendSizeEvent();
+    EXPECT_EQ(progress->gauge->GetRect(), wxRect(20, 20, 250, 30));
+    progress->Destroy();
+}
+
+TEST_F(GtkLayout, FuzzedFilesComeBackWholeOrAreRefused)
+{
+    for (const char* name : {"a /* b", "c */ d"})
+        addObject("MAIN", name);
+    CObjectStore loaded;
+    readProject(projectJSON(store()).dump(), loaded, createDesignObject, [](const std::string&) {});
+    EXPECT_EQ(loaded.objects.size(), 2u);
+    std::istringstream csv(polarCsvText({polarRow(4, 40, 1e100)}, {}));
+    ResultTable rows;
+    std::string error;
+    EXPECT_TRUE(readPolarCsv(csv, rows, error) && rows[0][3] == 1e100);
+
+    addObject("JIB", "J", INFINITY);
+    frame->objectStoreChanged();
+    select("JIB", "J");
+    const std::string refused = "The member \"Value\" of JIB \"J\" is not a finite number. Nothing has been saved.";
+    wxTEST_DIALOG(menu(ID_SAVE_TREE_JSON), expectError(refused));
+    wxTEST_DIALOG(menu(ID_SAVE_SELECTION_JSON), expectError(refused));
+    EXPECT_TRUE(chooserCalls.empty() && frame->storeChanged());
 }
 
 } // namespace
