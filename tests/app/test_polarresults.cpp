@@ -53,7 +53,7 @@ TEST(RunChecks, RangesAtTheirBoundaries)
         {goodTws, {10, 180, 1.5}, ""},   {goodTws, {10, 180.5, 10}, twa},   {goodTws, {9.9, 180, 10}, twa},
         {goodTws, {40, nan, 10}, twa},   {{1, 20, 0.5}, goodTwa, ""},       {{1, 20, 0}, goodTwa, tws},
         {{0.9, 20, 1}, goodTwa, tws},    {{1, 20.1, 1}, goodTwa, tws},      {{10, 4, 1}, goodTwa, ""},
-        {{1, 20, 0.0001}, goodTwa, many}, {{1, 20, 1e-300}, goodTwa, many},   {{nan, 20, 1}, goodTwa, tws},
+        {{1, 20, 0.0001}, goodTwa, many}, {{1, 20, 1e-300}, goodTwa, many}, {{nan, 20, 1}, goodTwa, tws},
         {{1, 20, INFINITY}, goodTwa, tws}, {{1, 1 + 999 * 0.015625, 0.015625}, goodTwa, ""}};
     for (const auto& [twsRange, twaRange, expected] : cases) {
         Sulnarsetup setup = goodSetup();

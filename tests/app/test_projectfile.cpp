@@ -15,8 +15,7 @@ TEST(BlockComments, RemovedFromOpeningToTheNextClosing)
     const std::vector<std::pair<std::string, std::string>> cases{
         {"a/* x\n y */b/**/c\n", "abc\n"}, {"/* one */ x /* two */", " x "}, {"/* a */ b */", " b */"},
         {"/*/ a */b", "b"},                {"a /* b", "a /* b"},             {"a // b\n", "a // b\n"},
-        {"{\"Name\": \"x/*y*/z\"}", "{\"Name\": \"x/*y*/z\"}"}, {"\"\\\"/*\" /* c */", "\"\\\"/*\" "},
-        {"\"a\" /* \" */ b", "\"a\"  b"}, {"", ""}};
+        {"{\"Name\": \"x\\\"/*y*/z\"} /* \" */", "{\"Name\": \"x\\\"/*y*/z\"} "}, {"", ""}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(removeBlockComments(text), expected) << text;
 }
