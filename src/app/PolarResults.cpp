@@ -159,13 +159,13 @@ bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error)
         }
         read.push_back(std::move(row));
     }
-    std::sort(read.begin(), read.end(), [](const std::vector<double>& a, const std::vector<double>& b) {
-        return a[1] < b[1] || (a[1] == b[1] && a[2] < b[2]);
-    });
     if (lineNumber == 0) {
         error = "Line 1 of the file does not hold a header. Nothing has been loaded.";
         return false;
     }
+    std::sort(read.begin(), read.end(), [](const std::vector<double>& a, const std::vector<double>& b) {
+        return a[1] < b[1] || (a[1] == b[1] && a[2] < b[2]);
+    });
     rows = std::move(read);
     return true;
 }

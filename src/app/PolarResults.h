@@ -36,9 +36,9 @@ bool allFinite(const ResultTable& rows);
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names);
 
 // Reads a polar result table written as CSV: the first line is the header and
-// must be there, every further non-empty line must hold at least 22 finite numbers. On success the
-// rows come sorted by TWS, then TWA; otherwise `error` says which line failed
-// and `rows` is left alone.
+// must be there, every further non-empty line must hold at least 22 finite
+// numbers. On success the rows come sorted by TWS, then TWA; otherwise `error`
+// says which line failed and `rows` is left alone.
 bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error);
 
 // One curve of the polar diagram: the rows of one true wind speed, each at
