@@ -20,6 +20,7 @@
 #include "CompareTable.h"
 #include "DesignObjects.h"
 #include "FileChooser.h"
+#include "HelperFcts.h"
 #include "MiscDialogs.h"
 #include "PolarResults.h"
 #include "ProjectFile.h"
@@ -185,6 +186,8 @@ void CMainFrame::objectStoreChanged()
     }
     if (selectedSetup >= 0 && selectedSetup < static_cast<int>(m_vppSetupChoice->GetCount()))
         m_vppSetupChoice->SetSelection(selectedSetup);
+    // The choice is as wide as its longest setup name.
+    m_polarPage->Layout();
 }
 
 wxTreeItemId CMainFrame::selectedItem() const
@@ -228,10 +231,15 @@ void CMainFrame::OnLoadJSONMenuItemClicked(wxCommandEvent&)
 
 void CMainFrame::OnSaveEntireTree2JSON(wxCommandEvent&)
 {
+    const nlohmann::json root = projectJSON(CObjectStore::getInstance());
+    if (const std::string problem = nonFiniteMember(root); !problem.empty()) {
+        showError(problem);
+        return;
+    }
     const wxString path = chooseFile(this, _("Save JSON file"), projectWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (path.empty())
         return;
-    if (!saveProjectFile(path.utf8_string(), projectJSON(CObjectStore::getInstance()))) {
+    if (!saveProjectFile(path.utf8_string(), root)) {
         showError("Cannot open file for writing");
         return;
     }
@@ -251,6 +259,10 @@ void CMainFrame::OnSaveSelection2JSON(wxCommandEvent&)
         return;
     }
     const nlohmann::json root = objectProjectJSON(*object);
+    if (const std::string problem = nonFiniteMember(root); !problem.empty()) {
+        showError(problem);
+        return;
+    }
     const wxString path = chooseFile(this, _("Save JSON file"), projectWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (path.empty())
         return;
@@ -508,6 +520,7 @@ void CMainFrame::writeResultTable(const ResultTable* rows, std::vector<std::stri
     grid->SetRowLabelSize(0);
     for (int c = 0; c < columns; ++c)
         grid->SetColLabelValue(c, wxString::FromUTF8(names[static_cast<std::size_t>(c)]));
+    fitColumnsToLabels(grid);
     char text[64];
     for (std::size_t r = 0; r < rows->size(); ++r) {
         const auto& row = (*rows)[r];

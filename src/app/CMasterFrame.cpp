@@ -15,6 +15,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+#include <wx/wrapsizer.h>
 
 #include "Pictures.h"
 
@@ -210,7 +211,9 @@ void CMasterFrame::buildPolarPage()
     m_polarTopBar = addBar(m_polarPage);
     pageSizer->Add(m_polarTopBar, 0, wxALL | wxEXPAND, 5);
 
-    auto* boxes = new wxBoxSizer(wxHORIZONTAL);
+    // GTK's controls are wider than the boxes' row at the default size: the
+    // last box goes to a line of its own instead of being cut off.
+    auto* boxes = new wxWrapSizer(wxHORIZONTAL);
 
     // The three run buttons.
     auto* runBox = new wxStaticBoxSizer(new wxStaticBox(m_polarPage, wxID_ANY, _("Start computational  runs")),

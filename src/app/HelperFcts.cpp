@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include <wx/dcclient.h>
 #include <wx/grid.h>
 
 void getGridValuesToVector(wxGrid* grid, int row, std::vector<double>& values)
@@ -26,5 +27,18 @@ void setGridValuesFromVector(wxGrid* grid, int row, const std::vector<double>& v
         char text[512];
         std::snprintf(text, sizeof text, "%f", values[i]);
         grid->SetCellValue(row, static_cast<int>(i), wxString(text));
+    }
+}
+
+void fitColumnsToLabels(wxGrid* grid)
+{
+    // Room for the label's border and some space on either side of its text.
+    constexpr int margin = 12;
+    wxClientDC dc(grid->GetGridColLabelWindow());
+    dc.SetFont(grid->GetLabelFont());
+    for (int col = 0; col < grid->GetNumberCols(); ++col) {
+        const int width = dc.GetTextExtent(grid->GetColLabelValue(col)).x + margin;
+        if (grid->GetColSize(col) < width)
+            grid->SetColSize(col, width);
     }
 }

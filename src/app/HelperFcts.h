@@ -1,5 +1,6 @@
 #pragma once
-// Moving one row of a grid control into a vector of numbers and back.
+// Moving one row of a grid control into a vector of numbers and back, and
+// sizing grid columns.
 
 #include <vector>
 
@@ -12,3 +13,6 @@ void getGridValuesToVector(wxGrid* grid, int row, std::vector<double>& values);
 // Writes the values into row `row` with six decimals; values beyond the
 // grid's last column are skipped.
 void setGridValuesFromVector(wxGrid* grid, int row, const std::vector<double>& values);
+
+// Widens every column that is narrower than its label's text.
+void fitColumnsToLabels(wxGrid* grid);

@@ -39,10 +39,12 @@ bool tooManyValues(const std::vector<double>& range)
     return (range[1] - range[0]) / range[2] + 1.0 > maxRangeValues;
 }
 
+// "%.2f" written whole, however many digits the value has.
 std::string format2(double value)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", value);
+    const int length = std::snprintf(nullptr, 0, "%.2f", value);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.2f", value);
     return text;
 }
 
@@ -79,10 +81,12 @@ std::string checkRun(const Sulnarsetup& setup, const ActiveSet& active)
     const std::vector<double>& twa = setup.twaRange;
     if (tws.size() != 3 || twa.size() != 3)
         return "Please set exactly three TWS and TWA values in the VPP setup.";
-    if (!finite(twa) || twa[0] < 10 || twa[1] > 180 || twa[2] <= 1 || tooManyValues(twa))
+    if (!finite(twa) || twa[0] < 10 || twa[1] > 180 || twa[2] <= 1)
         return "TWA min < 10 or TWA max > 180 or TWA inc <= 1 is not allowed";
-    if (!finite(tws) || tws[0] < 1 || tws[1] > 20 || tws[2] <= 0 || tooManyValues(tws))
+    if (!finite(tws) || tws[0] < 1 || tws[1] > 20 || tws[2] <= 0)
         return "TWS min <1 or TWS max > 20 or TWS inc <= 0 is not allowed";
+    if (tooManyValues(tws))
+        return "The TWS range holds more than 1000 values.";
     if (setup.initialValues.size() != 7 || setup.lowerBounds.size() != 7 || setup.upperBounds.size() != 7)
         return "Please set exactly seven initVals, lowerBounds and upperBounds in the VPP setup.";
 
@@ -107,12 +111,18 @@ bool allFinite(const ResultTable& rows)
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names)
 {
     std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i ? "," : "") + names[i];
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += names[i];
+    }
     text += '\n';
     for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i)
-            text += (i ? "," : "") + format2(row[i]);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += ',';
+            text += format2(row[i]);
+        }
         text += '\n';
     }
     return text;
@@ -148,6 +158,10 @@ bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error)
             return false;
         }
         read.push_back(std::move(row));
+    }
+    if (lineNumber == 0) {
+        error = "Line 1 of the file does not hold a header. Nothing has been loaded.";
+        return false;
     }
     std::sort(read.begin(), read.end(), [](const std::vector<double>& a, const std::vector<double>& b) {
         return a[1] < b[1] || (a[1] == b[1] && a[2] < b[2]);

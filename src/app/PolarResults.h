@@ -35,10 +35,10 @@ bool allFinite(const ResultTable& rows);
 // line per row with every value formatted "%.2f".
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names);
 
-// Reads a polar result table written as CSV: the first line is skipped, every
-// further non-empty line must hold at least 22 finite numbers. On success the
-// rows come sorted by TWS, then TWA; otherwise `error` says which line failed
-// and `rows` is left alone.
+// Reads a polar result table written as CSV: the first line is the header and
+// must be there, every further non-empty line must hold at least 22 finite
+// numbers. On success the rows come sorted by TWS, then TWA; otherwise `error`
+// says which line failed and `rows` is left alone.
 bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error);
 
 // One curve of the polar diagram: the rows of one true wind speed, each at

@@ -1,6 +1,8 @@
 #include "ProjectFile.h"
 
+#include <cmath>
 #include <fstream>
+#include <optional>
 
 #include "CObjectStore.h"
 
@@ -22,23 +24,55 @@ std::string removeBlockComments(const std::string& text)
 {
     std::string result;
     result.reserve(text.size());
+    bool inString = false;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t open = text.find("/*", pos);
-        if (open == std::string::npos)
-            break;
-        // The closing "*/" may not share the opening star: "/*/" is no comment.
-        const std::size_t close = text.find("*/", open + 2);
-        if (close == std::string::npos)
-            break;
-        result.append(text, pos, open - pos);
-        pos = close + 2;
+        const char c = text[pos];
+        if (inString) {
+            // An escaped character, the quote too, stays inside the string.
+            const std::size_t length = c == '\\' ? 2 : 1;
+            result.append(text, pos, length);
+            pos += length;
+            inString = c != '"';
+            continue;
+        }
+        if (text.compare(pos, 2, "/*") == 0) {
+            // The closing "*/" may not share the opening star: "/*/" is no comment.
+            const std::size_t close = text.find("*/", pos + 2);
+            if (close == std::string::npos)
+                break;
+            pos = close + 2;
+            continue;
+        }
+        inString = c == '"';
+        result += c;
+        ++pos;
     }
     result.append(text, pos, std::string::npos);
     return result;
 }
 
 namespace {
+
+// The path of the first number inside value that is not finite, value itself at `path`.
+std::optional<std::string> nonFinitePath(const nlohmann::json& value, const std::string& path)
+{
+    if (value.is_number_float() && !std::isfinite(value.get<double>()))
+        return path;
+    if (value.is_array()) {
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (auto found = nonFinitePath(value[i], path + "[" + std::to_string(i) + "]"))
+                return found;
+        }
+    }
+    if (value.is_object()) {
+        for (const auto& [key, member] : value.items()) {
+            if (auto found = nonFinitePath(member, path + "." + key))
+                return found;
+        }
+    }
+    return std::nullopt;
+}
 
 std::string elementError(const std::string& type, const nlohmann::json& element, const char* what)
 {
@@ -88,6 +122,27 @@ bool readProject(const std::string& text, CObjectStore& store, const ObjectFacto
         }
     }
     return true;
+}
+
+std::string nonFiniteMember(const nlohmann::json& root)
+{
+    if (!root.is_object())
+        return {};
+    for (const auto& [type, objects] : root.items()) {
+        if (!objects.is_array())
+            continue;
+        for (const nlohmann::json& object : objects) {
+            if (!object.is_object())
+                continue;
+            for (const auto& [key, value] : object.items()) {
+                if (const auto path = nonFinitePath(value, key)) {
+                    return "The member \"" + *path + "\" of " + type + " \"" +
+                           object.value("Name", std::string()) + "\" is not a finite number. Nothing has been saved.";
+                }
+            }
+        }
+    }
+    return {};
 }
 
 nlohmann::json projectJSON(const CObjectStore& store)

@@ -29,8 +29,8 @@ using ErrorReport = std::function<void(const std::string& message)>;
 // line feed in `text`. False when the file does not open.
 bool readTextFile(const std::string& path, std::string& text);
 
-// Removes every block comment, from "/*" to the next "*/", wherever it stands;
-// an unterminated "/*" and line comments stay.
+// Removes every block comment, from "/*" to the next "*/", that stands outside
+// the JSON strings; an unterminated "/*" and line comments stay.
 std::string removeBlockComments(const std::string& text);
 
 // Appends the objects of a project file text to the store, array by array in
@@ -47,6 +47,11 @@ bool readProject(const std::string& text, CObjectStore& store, const ObjectFacto
 nlohmann::json projectJSON(const CObjectStore& store);
 // A project holding one object.
 nlohmann::json objectProjectJSON(const CObject& object);
+
+// The message that refuses to save a project holding a number that is not
+// finite (JSON would write it as null, and the object would be lost on
+// loading), naming the first such object and member; empty when all are finite.
+std::string nonFiniteMember(const nlohmann::json& root);
 
 // Writes the text into the file, replacing it. True only when the file
 // opened and all of the text was written and flushed.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <wx/button.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -14,7 +15,9 @@
 GaugeFrame::GaugeFrame(wxWindow* parent)
     : wxFrame(parent, wxID_ANY, tr("Progress"), wxDefaultPosition, wxSize(300, 80), wxDEFAULT_FRAME_STYLE)
 {
-    gauge = new wxGauge(this, wxID_ANY, 100, wxPoint(20, 20), wxSize(250, 30), wxGA_HORIZONTAL);
+    // On a panel the gauge keeps its place; a frame would stretch its only child.
+    auto* panel = new wxPanel(this);
+    gauge = new wxGauge(panel, wxID_ANY, 100, wxPoint(20, 20), wxSize(250, 30), wxGA_HORIZONTAL);
     Centre(wxBOTH);
     Show();
 }
@@ -48,6 +51,7 @@ ForceRangesDialog::ForceRangesDialog(wxWindow* parent, wxWindowID id, const wxSt
     rangesGrid->SetRowLabelValue(2, tr("Heel [°]:"));
     rangesGrid->SetRowLabelValue(3, tr("Rudder Angle [°]:"));
     rangesGrid->SetRowLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
+    rangesGrid->SetRowLabelSize(wxGRID_AUTOSIZE);
     rangesGrid->SetRowSize(0, 19);
     rangesGrid->SetRowSize(1, 19);
     rangesGrid->SetRowSize(2, 18);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "JsonHelpers.h"
 #include "UserInterface.h"
 
 CRig::CRig(const nlohmann::json& element, const std::string& type)
@@ -19,7 +20,7 @@ CRig::CRig(const nlohmann::json& element, const std::string& type)
     MW = element.value("MW", 0.15);
     ML = element.value("ML", 0.25);
     MH = element.value("MH", 15.0);
-    N_SPREADERS = element.value("N_SPREADERS", std::int32_t{2});
+    N_SPREADERS = readInteger(element, "N_SPREADERS", 2);
     DW = element.value("DW", 0.008);
 }
 

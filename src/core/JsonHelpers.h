@@ -5,6 +5,9 @@
 // member gives the default, a member of the wrong type throws the library's
 // type error, which leaves the object's constructor.
 
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -15,4 +18,22 @@ inline bool readFlag(const nlohmann::json& element, const std::string& key)
 {
     const auto it = element.find(key);
     return it != element.end() && it->get<bool>();
+}
+
+// A whole number: the default when the member is missing, the library's type
+// error when it is not a number or not a whole number that std::int32_t holds
+// (converting such a number would give an arbitrary value).
+inline std::int32_t readInteger(const nlohmann::json& element, const std::string& key, std::int32_t fallback)
+{
+    const auto it = element.find(key);
+    if (it == element.end())
+        return fallback;
+    if (!it->is_number())
+        return it->get<std::int32_t>();
+    const double value = it->get<double>();
+    if (value != std::trunc(value) || value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        throw nlohmann::json::type_error::create(
+            302, "type must be a whole number from -2147483648 to 2147483647, but is " + it->dump(), &*it);
+    return static_cast<std::int32_t>(value);
 }

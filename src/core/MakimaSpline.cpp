@@ -79,14 +79,19 @@ std::size_t MakimaSpline::interval(double p) const
 
 double MakimaSpline::slopeAt(double p) const
 {
-    const std::size_t i = interval(p);
-    const double t = p - x[i];
+    // The end slopes are taken a small offset inside the end knots; knots
+    // closer than the offset, or too large for it to move the point, keep the
+    // point inside the first or last interval.
+    const double q = std::clamp(p, x.front(), x.back());
+    const auto k = static_cast<std::size_t>(std::lower_bound(x.begin(), x.end(), q) - x.begin());
+    const std::size_t i = std::clamp<std::size_t>(k, 1, x.size() - 1) - 1;
+    const double t = q - x[i];
     return b[i] + 2.0 * c[i] * t + 3.0 * d[i] * t * t;
 }
 
 double MakimaSpline::operator()(double v) const
 {
-    if (x.empty())
+    if (x.size() < 2)
         throw std::out_of_range("x is out of the range of the fitted data.");
     const double first = x.front();
     const double last = x.back();

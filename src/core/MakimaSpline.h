@@ -19,7 +19,7 @@ public:
 
     void calculateCoefficients(const std::vector<double>& x, const std::vector<double>& y);
 
-    // Value at v; throws std::out_of_range when no interval holds the point.
+    // Value at v; throws std::out_of_range when the spline has fewer than two knots.
     double operator()(double v) const;
 
     std::vector<double> a;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <limits>
+#include <string>
 
 #include <nlopt.hpp>
 
@@ -31,6 +33,12 @@ long long rangeCount(const std::vector<double>& range)
 void appendForces(std::vector<double>& row, const ForceMoment& f)
 {
     row.insert(row.end(), {f.Fx, f.Fy, f.Fz, f.Mx, f.My, f.Mz});
+}
+
+// A force table run that the models stop keeps the rows computed so far.
+void reportStoppedRun(const std::exception& error)
+{
+    userInterface().showMessage(std::string("The run stopped: ") + error.what(), "Error", MessageIcon::Error);
 }
 
 } // namespace
@@ -114,6 +122,16 @@ void Sulnarrun::balance(const double* x, double residuals[4], ForceMoment& aero,
     residuals[3] = hydro.Mz + aero.Mz;
 }
 
+bool Sulnarrun::evaluate(const double* x, double residuals[4], ForceMoment& aero, ForceMoment& hydro) const
+{
+    try {
+        balance(x, residuals, aero, hydro);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 void Sulnarrun::equality_constraint(double* result, const double* x)
 {
     ForceMoment aero, hydro;
@@ -159,8 +177,8 @@ std::vector<double> Sulnarrun::solveWindPoint(long long& done, long long total)
         if (code > 0 && (bestBalanced.empty() || x[0] > bestBalanced[0])) {
             double residuals[4];
             ForceMoment aero, hydro;
-            balance(x.data(), residuals, aero, hydro);
-            if (std::all_of(residuals, residuals + 4, [](double r) { return std::abs(r) <= balanceTolerance; })) {
+            if (evaluate(x.data(), residuals, aero, hydro) &&
+                std::all_of(residuals, residuals + 4, [](double r) { return std::abs(r) <= balanceTolerance; })) {
                 bestBalanced = x;
                 balancedCode = code;
             }
@@ -171,7 +189,11 @@ std::vector<double> Sulnarrun::solveWindPoint(long long& done, long long total)
     const std::vector<double>& best = balanced ? bestBalanced : bestAny;
     double residuals[4];
     ForceMoment aero, hydro;
-    balance(best.data(), residuals, aero, hydro);
+    // A point whose models cannot be evaluated is a failed point without forces.
+    if (!evaluate(best.data(), residuals, aero, hydro)) {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        aero = hydro = ForceMoment{nan, nan, nan, nan, nan, nan};
+    }
 
     std::vector<double> row{balanced ? static_cast<double>(balancedCode) : -1.0, currentTWS, currentTWA};
     for (std::size_t i = 0; i < variableCount; ++i)
@@ -211,14 +233,16 @@ void Sulnarrun::RunVPP()
 
     // Wind points by repeated addition of the increments, TWS outer, TWA inner.
     auto table = std::make_unique<ResultTable>();
-    currentTWS = twsRange[0];
-    if (twsRange[1] >= twsRange[0]) {
-        const long long total =
-            rangeCount(twsRange) * rangeCount(twaRange) * static_cast<long long>(startPoints(0.0).size());
-        long long done = 0;
-        for (; currentTWS <= twsRange[1]; currentTWS += twsRange[2])
-            for (currentTWA = twaRange[0]; currentTWA <= twaRange[1]; currentTWA += twaRange[2])
-                table->push_back(solveWindPoint(done, total));
+    const long long total =
+        rangeCount(twsRange) * rangeCount(twaRange) * static_cast<long long>(startPoints(0.0).size());
+    long long done = 0;
+    const std::vector<double> twas = linspace(twaRange[0], twaRange[1], twaRange[2]);
+    for (const double tws : linspace(twsRange[0], twsRange[1], twsRange[2])) {
+        currentTWS = tws;
+        for (const double twa : twas) {
+            currentTWA = twa;
+            table->push_back(solveWindPoint(done, total));
+        }
     }
 
     std::sort(table->begin(), table->end(), [](const std::vector<double>& a, const std::vector<double>& b) {
@@ -240,18 +264,24 @@ void Sulnarrun::RunAeroForces()
     const double flat = initialValues[4];
     const double reef = initialValues[5];
     const double twist = initialValues[6];
-    for (double tws = twsRange[0]; tws <= twsRange[1]; tws += twsRange[2]) {
-        for (double twa = twaRange[0]; twa <= twaRange[1]; twa += twaRange[2]) {
-            const double x = tws * std::cos(twa * pi / 180.0) + V * std::cos(leeway * pi / 180.0);
-            const double y = (tws * std::sin(twa * pi / 180.0) - V * std::sin(leeway * pi / 180.0)) *
-                             std::cos(heel * pi / 180.0);
-            const double aws = std::sqrt(x * x + y * y);
-            const double awa = std::atan2(y, x) * 180.0 / pi;
-            const ForceMoment f = aeroModel->getForces(V, leeway, heel, flat, reef, twist, tws, twa);
-            std::vector<double> row{tws, twa, aws, awa, V, leeway, heel, flat, reef, twist};
-            appendForces(row, f);
-            store.aeroResults->push_back(std::move(row));
+    const std::vector<double> twas = linspace(twaRange[0], twaRange[1], twaRange[2]);
+    // A model that throws stops the table; the rows computed so far stay.
+    try {
+        for (const double tws : linspace(twsRange[0], twsRange[1], twsRange[2])) {
+            for (const double twa : twas) {
+                const double x = tws * std::cos(twa * pi / 180.0) + V * std::cos(leeway * pi / 180.0);
+                const double y = (tws * std::sin(twa * pi / 180.0) - V * std::sin(leeway * pi / 180.0)) *
+                                 std::cos(heel * pi / 180.0);
+                const double aws = std::sqrt(x * x + y * y);
+                const double awa = std::atan2(y, x) * 180.0 / pi;
+                const ForceMoment f = aeroModel->getForces(V, leeway, heel, flat, reef, twist, tws, twa);
+                std::vector<double> row{tws, twa, aws, awa, V, leeway, heel, flat, reef, twist};
+                appendForces(row, f);
+                store.aeroResults->push_back(std::move(row));
+            }
         }
+    } catch (const std::exception& error) {
+        reportStoppedRun(error);
     }
 }
 
@@ -272,26 +302,31 @@ void Sulnarrun::RunHydroForces()
     const std::vector<double> heels = values(store.heelRange);
     const std::vector<double> rudders = values(store.rudderRange);
 
-    for (double rudder : rudders) {
-        for (double heel : heels) {
-            for (double leeway : leeways) {
-                for (double V : speeds) {
-                    const auto [Fk, Fr] = hull->getHeelingForces(V, leeway, heel, rudder);
-                    const double RHf = hull->getHullFrictionalResistance(V, heel);
-                    const auto [RHr, dRHrHeel] = hull->getHullResidualResistance(V, heel);
-                    const auto [RvisKeel, RvisRudder] = hull->getKeelRudderViscousResistance(V);
-                    const auto [RresKeel, dRresKeelHeel] = hull->getKeelResidualResistance(V, heel);
-                    const double M = (RHf + RHr + dRHrHeel + RvisKeel + RvisRudder + RresKeel) * 0.65 * hull->Lwl;
-                    const double dRtrim = hull->getHullAddedTrimResistance(V, heel, M);
-                    const double munk = hull->getMunkMoment(V, heel, leeway);
-                    const auto [Te, Ri] = hull->getInducedResistance(V, heel, Fk + Fr);
-                    const double Mx = hull->getHeelingRightingMomentMx(Fk, Fr, heel);
-                    const double Mz = hull->getYawingMomentMz(Fk, Fr);
-                    store.hydroResults->push_back({V, leeway, heel, rudder, Fk, Fr, RHf, RHr, dRHrHeel, RvisKeel,
-                                                   RvisRudder, RresKeel, dRresKeelHeel, dRtrim, munk, Te, Ri, Mx,
-                                                   0.0, Mz});
+    try {
+        for (double rudder : rudders) {
+            for (double heel : heels) {
+                for (double leeway : leeways) {
+                    for (double V : speeds) {
+                        const auto [Fk, Fr] = hull->getHeelingForces(V, leeway, heel, rudder);
+                        const double RHf = hull->getHullFrictionalResistance(V, heel);
+                        const auto [RHr, dRHrHeel] = hull->getHullResidualResistance(V, heel);
+                        const auto [RvisKeel, RvisRudder] = hull->getKeelRudderViscousResistance(V);
+                        const auto [RresKeel, dRresKeelHeel] = hull->getKeelResidualResistance(V, heel);
+                        const double M =
+                            (RHf + RHr + dRHrHeel + RvisKeel + RvisRudder + RresKeel) * 0.65 * hull->Lwl;
+                        const double dRtrim = hull->getHullAddedTrimResistance(V, heel, M);
+                        const double munk = hull->getMunkMoment(V, heel, leeway);
+                        const auto [Te, Ri] = hull->getInducedResistance(V, heel, Fk + Fr);
+                        const double Mx = hull->getHeelingRightingMomentMx(Fk, Fr, heel);
+                        const double Mz = hull->getYawingMomentMz(Fk, Fr);
+                        store.hydroResults->push_back({V, leeway, heel, rudder, Fk, Fr, RHf, RHr, dRHrHeel,
+                                                       RvisKeel, RvisRudder, RresKeel, dRresKeelHeel, dRtrim, munk,
+                                                       Te, Ri, Mx, 0.0, Mz});
+                    }
                 }
             }
         }
+    } catch (const std::exception& error) {
+        reportStoppedRun(error);
     }
 }

@@ -67,6 +67,8 @@ private:
     // The four balance residuals (surge, side force, heeling and yawing
     // moment) at normalised point x, with the two force sets behind them.
     void balance(const double* x, double residuals[4], ForceMoment& aero, ForceMoment& hydro) const;
+    // balance() that reports a model which throws by returning false.
+    bool evaluate(const double* x, double residuals[4], ForceMoment& aero, ForceMoment& hydro) const;
     // Solves the current wind point from every start point and returns its
     // result row; done counts the starts solved for the progress report.
     std::vector<double> solveWindPoint(long long& done, long long total);

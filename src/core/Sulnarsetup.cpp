@@ -2,7 +2,7 @@
 
 #include "UserInterface.h"
 
-Sulnarsetup::Sulnarsetup(nlohmann::json j, std::string typeKey)
+Sulnarsetup::Sulnarsetup(const nlohmann::json& j, std::string typeKey)
     : CObject(j.value("Name", std::string("Anonymous")), std::move(typeKey))
 {
     if (j.is_object()) {

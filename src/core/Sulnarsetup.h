@@ -11,7 +11,7 @@ class Sulnarsetup : public CObject {
 public:
     // Reads the setup and resolves its object names through the store; names
     // not found are reported in one "Check" box and reset to "-".
-    Sulnarsetup(nlohmann::json j, std::string type);
+    Sulnarsetup(const nlohmann::json& j, std::string type);
     Sulnarsetup(const Sulnarsetup&) = default;
 
     nlohmann::json makeJSON() const override;

@@ -43,6 +43,7 @@ TEST(RunChecks, RangesAtTheirBoundaries)
     const std::string three = "Please set exactly three TWS and TWA values in the VPP setup.";
     const std::string twa = "TWA min < 10 or TWA max > 180 or TWA inc <= 1 is not allowed";
     const std::string tws = "TWS min <1 or TWS max > 20 or TWS inc <= 0 is not allowed";
+    const std::string many = "The TWS range holds more than 1000 values.";
     const double nan = std::nan("");
     const std::vector<double> goodTws{4, 10, 2}, goodTwa{40, 180, 10};
     // A min above its max passes (the run makes an empty table); 1,000 values
@@ -52,7 +53,7 @@ TEST(RunChecks, RangesAtTheirBoundaries)
         {goodTws, {10, 180, 1.5}, ""},   {goodTws, {10, 180.5, 10}, twa},   {goodTws, {9.9, 180, 10}, twa},
         {goodTws, {40, nan, 10}, twa},   {{1, 20, 0.5}, goodTwa, ""},       {{1, 20, 0}, goodTwa, tws},
         {{0.9, 20, 1}, goodTwa, tws},    {{1, 20.1, 1}, goodTwa, tws},      {{10, 4, 1}, goodTwa, ""},
-        {{1, 20, 0.0001}, goodTwa, tws}, {{1, 20, 1e-300}, goodTwa, tws},   {{nan, 20, 1}, goodTwa, tws},
+        {{1, 20, 0.0001}, goodTwa, many}, {{1, 20, 1e-300}, goodTwa, many}, {{nan, 20, 1}, goodTwa, tws},
         {{1, 20, INFINITY}, goodTwa, tws}, {{1, 1 + 999 * 0.015625, 0.015625}, goodTwa, ""}};
     for (const auto& [twsRange, twaRange, expected] : cases) {
         Sulnarsetup setup = goodSetup();
@@ -161,12 +162,14 @@ TEST(PolarCsv, ReadsLooseLinesAndRefusesBadOnes)
     EXPECT_EQ(rows[2][0], 0.0); // letters
     EXPECT_EQ(rows[2].back(), 3.5);
     EXPECT_EQ(rows[2].size(), 22u);
+    // A header alone gives an empty table; a file without one is refused.
     for (const char* text : {"resultFlag,TWS\n", ""}) {
         std::istringstream nothing(text);
         rows = {{1.0}};
-        ASSERT_TRUE(readPolarCsv(nothing, rows, error));
-        EXPECT_TRUE(rows.empty());
+        EXPECT_EQ(readPolarCsv(nothing, rows, error), *text != '\0');
+        EXPECT_EQ(rows.size(), *text ? 0u : 1u);
     }
+    EXPECT_EQ(error, "Line 1 of the file does not hold a header. Nothing has been loaded.");
 
     const std::string good = "header\n4,4,40,2" + repeat(",0", 18) + "\n";
     const std::string tail = repeat(",1", 18);

@@ -39,9 +39,10 @@ TEST(CRig, ReadingWritingAndTypeErrors)
     EXPECT_TRUE(back.makeJSON()["MH"].is_number_float());
 
     // The spreader count is read as an integer.
-    EXPECT_EQ(rigFrom(R"({"N_SPREADERS": 3.7})").N_SPREADERS, 3);
     EXPECT_EQ(rigFrom(R"({"N_SPREADERS": true})").N_SPREADERS, 1);
     expectTypeErrors<CRig>("RIG", {{R"({"N_SPREADERS": "2"})", "number, but is string"},
+                                   {R"({"N_SPREADERS": 3.7})",
+                                    "a whole number from -2147483648 to 2147483647, but is 3.7"},
                                    {R"({"MH": true})", "number, but is boolean"},
                                    {R"({"Name": 5})", "string, but is number"}});
 }
