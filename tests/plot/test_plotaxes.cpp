@@ -68,14 +68,14 @@ TEST(AxisLabels, FormatCheckAndTextsOfNumbersTimesAndDates)
 // Axis layers drawn on a canvas of the window's print size.
 class AxisDrawing : public PlotWindowTest {
 protected:
-    // Rows (or columns) inked across the whole 200 x 100 canvas the axis is drawn on.
-    std::vector<int> fullLines(plLayer& axis, bool rows)
+    // Rows (or columns) inked across the whole canvas (200 x 100 by default) the axis is drawn on.
+    std::vector<int> fullLines(plLayer& axis, bool rows, int w = 200, int h = 100)
     {
-        Canvas c(200, 100);
+        Canvas c(w, h);
         axis.Plot(c.dc, *window);
         std::vector<int> lines;
-        for (int i = 0; i < (rows ? 100 : 200); ++i)
-            if (rows ? c.inked(wxRect(0, i, 200, 1)) == 200 : c.inked(wxRect(i, 0, 1, 100)) == 100)
+        for (int i = 0; i < (rows ? h : w); ++i)
+            if (rows ? c.inked(wxRect(0, i, w, 1)) == w : c.inked(wxRect(i, 0, 1, h)) == h)
                 lines.push_back(i);
         return lines;
     }
@@ -149,6 +149,56 @@ TEST_F(AxisDrawing, HorizontalTicksAndLabels)
             dc.DrawText(label, int(i * step * scale) - dc.GetTextExtent(label).x / 2, 54);
         }
         EXPECT_TRUE(same(drawn, expected));
+    }
+}
+
+// The vertical axis at y 0..100 over 200 pixels: a tick every 10 (20 pixels), a label only
+// more than 32 pixels above the last one, so on every other tick; ticks and labels on the
+// side the placement gives.
+TEST_F(AxisDrawing, VerticalTicksLabelsAndName)
+{
+    // Placement, ticks on the right, labels on the right.
+    const std::tuple<int, bool, bool> cases[] = {
+        {plAXIS_BOTTOM_OR_LEFT, false, false}, {plAXIS_BORDER_BOTTOM_OR_LEFT, true, true},
+        {plAXIS_TOP_OR_RIGHT, false, true},    {plAXIS_AT_ORIGIN, false, false},
+        {plAXIS_BORDER_TOP_OR_RIGHT, false, false}};
+    window->SetMargins(0, 150, 0, 150);
+    fit(-5, 5, 0, 100, 400, 200);
+    for (const auto& [flags, ticksRight, labelsRight] : cases) {
+        SCOPED_TRACE(flags);
+        plScaleY y("", flags, true);
+        y.SetDrawOutsideMargins(false);
+        const std::vector<int> line = fullLines(y, false, 400, 200);
+        ASSERT_EQ(line.size(), 1u);
+        Canvas c(400, 200);
+        y.Plot(c.dc, *window);
+        const int x = line[0], side = ticksRight ? 1 : -1, labelSide = labelsRight ? 1 : -1;
+        EXPECT_EQ(c.inked(wxRect(ticksRight ? x + 1 : x - 4, 180, 4, 1)), 4);
+        EXPECT_EQ(c.inked(wxRect(ticksRight ? x - 4 : x + 1, 180, 4, 1)), 0) << side;
+        for (int v = 10; v <= 90; v += 10) {
+            const wxRect label(labelsRight ? x + 6 : x - 30, 197 - 2 * v, 24, 7);
+            EXPECT_EQ(c.inked(label) > 0, v % 20 == 0) << "label " << v << " side " << labelSide;
+        }
+    }
+
+    // Inside the left margin the name is turned along the axis when the margin holds it,
+    // else written at the top right of the line. Nothing else lies right of the line.
+    Canvas text(10, 10);
+    text.dc.SetFont(*wxSMALL_FONT);
+    const wxSize name = text.dc.GetTextExtent("Name");
+    const int labelW = text.dc.GetTextExtent("100.00").x;
+    for (int margin : {150, 20}) {
+        window->SetMargins(0, 0, 0, margin);
+        fit(0, 10, 0, 100, 400, 200);
+        plScaleY y("Name", plAXIS_BOTTOM_OR_LEFT, true);
+        y.SetDrawOutsideMargins(false);
+        Canvas c(400, 200);
+        y.Plot(c.dc, *window);
+        const wxRect turned(margin - 6 - labelW - name.y, 100 - name.x / 2 - 1, name.y + 1, name.x + 2);
+        const wxRect flat(margin + 4, 4, name.x, name.y);
+        EXPECT_EQ(c.inked(turned) > 0, margin == 150) << margin;
+        EXPECT_EQ(c.inked(flat) > 0, margin == 20) << margin;
+        EXPECT_EQ(c.inked(wxRect(margin + 1, 0, 400, 200)), c.inked(flat)) << margin;
     }
 }
 

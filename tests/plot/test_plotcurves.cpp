@@ -150,10 +150,11 @@ TEST_F(CurvePixels, NameLabelPlacement)
 {
     canvas.dc.SetFont(*wxNORMAL_FONT);
     const wxSize t = canvas.dc.GetTextExtent("Label");
-    // The curve is row 70 from x 60 to 150. Above left: left edge 8 right of
-    // x 60, bottom 8 above row 70. Below right: right edge 8 left of x 150,
-    // top 8 below row 70.
+    // The curve is row 70 from x 60 to 150. The name's left edge 8 right of x 60 or its right
+    // edge 8 left of x 150; its bottom 8 above row 70 or its top 8 below it.
     const std::pair<int, wxRect> cases[] = {{plNAME_ABOVE_LEFT, wxRect(68, 62 - t.y, t.x, t.y)},
+                                            {plNAME_ABOVE_RIGHT, wxRect(142 - t.x, 62 - t.y, t.x, t.y)},
+                                            {plNAME_BELOW_LEFT, wxRect(68, 78, t.x, t.y)},
                                             {plNAME_BELOW_RIGHT, wxRect(142 - t.x, 78, t.x, t.y)}};
     for (const auto& [placement, label] : cases) {
         Canvas c(200, 100), none(200, 100);
@@ -171,6 +172,8 @@ TEST_F(CurvePixels, NameLabelPlacement)
 
 // y = x / 2, x = y / 2 and a step as function layers.
 class HalfX : public plFX {
+public:
+    using plFX::plFX;
     double GetY(double x) override { return x / 2; }
 };
 class HalfY : public plFY {
@@ -196,6 +199,19 @@ TEST_F(CurvePixels, FunctionLayers)
     EXPECT_FALSE(c2.white(40, 20));
     EXPECT_FALSE(c3.white(50, 80));
     EXPECT_FALSE(c3.white(99, 50));
+
+    // A function's name sits on the curve, its left edge at the column the placement gives:
+    // 8 from the left, centred, or 8 from the right.
+    const wxSize t = canvas.dc.GetTextExtent("half");
+    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 8}, {plNAME_BELOW_LEFT, (200 - t.x) / 2},
+                                       {plNAME_BELOW_RIGHT, 200 - t.x - 8}}) {
+        Canvas named(200, 100);
+        HalfX half("half", placement);
+        half.Plot(named.dc, *window);
+        const wxRect label(x, 100 - x / 2, t.x, t.y);
+        EXPECT_GT(named.inked(label) - canvas.inked(label), 0) << placement;
+        EXPECT_EQ(named.inked() - canvas.inked(), named.inked(label) - canvas.inked(label)) << placement;
+    }
 }
 
 } // namespace

@@ -8,13 +8,19 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
-// Counts how often the window painted it.
+// Counts how often the window painted it, and its destruction.
 class PaintCounter : public plLayer {
 public:
-    explicit PaintCounter(int& count) : count(count) {}
+    explicit PaintCounter(int& count, int* deaths = nullptr) : count(count), deaths(deaths) {}
+    ~PaintCounter() override
+    {
+        if (deaths)
+            ++*deaths;
+    }
     bool HasBBox() override { return false; }
     void Plot(wxDC&, plWindow&) override { ++count; }
     int& count;
+    int* deaths;
 };
 
 class PlotView : public PlotWindowTest {
@@ -257,6 +263,30 @@ TEST_F(PlotView, HundredZoomsInStillPaint)
         pumpEvents(100);
         EXPECT_GT(paints, before) << doubleBuffer;
     }
+}
+
+TEST_F(PlotView, ZoomingOutRepaintsAndDestroyingFreesTheLayers)
+{
+    int paints = 0, deaths = 0;
+    window->AddLayer(new PaintCounter(paints, &deaths));
+    window->Fit(0, 60, 0, 40);
+    pumpEvents(100);
+    for (const auto& zoom : {&plWindow::ZoomOutX, &plWindow::ZoomOutY}) {
+        const int before = paints;
+        (window->*zoom)();
+        pumpEvents(100);
+        EXPECT_GT(paints, before);
+    }
+    int before = paints;
+    window->ZoomOut();
+    pumpEvents(100);
+    EXPECT_GT(paints, before);
+    window->Destroy();
+    for (int i = 0; i < 3; ++i) {
+        wxTheApp->ProcessIdle();
+        pumpEvents(10);
+    }
+    EXPECT_EQ(deaths, 1);
 }
 
 class ScrollingPlotView : public PlotWindowTest {
