@@ -143,6 +143,28 @@ TEST_F(ResultCommands, PolarDiagramLayersMessagesAndOddInput)
     EXPECT_EQ(plot->CountAllLayers(), 4u + 37u + 2u + 3u + 1u);
     EXPECT_EQ(layers<plFXYVector>([](plFXYVector* v) { return v->GetPen().GetStyle() == wxPENSTYLE_DOT; }).size(), 30u);
     EXPECT_EQ(layers<plInfoLegend>().size(), 1u);
+    // The rings are half circles on the right, from the top through (r, 0) to the bottom;
+    // each ray runs from the inner ring to the outer at its angle from the top.
+    const auto grid = layers<plFXYVector>([](plFXYVector* v) { return v->GetName() == "_noLegendEntry_"; });
+    ASSERT_EQ(grid.size(), 41u);
+    for (int k = 0; k < 4; ++k) {
+        const auto ring = points(grid[k]);
+        const double r = 2.0 + 2.0 * k;
+        ASSERT_EQ(ring.size(), 37u);
+        for (std::size_t i = 0; i < ring.size(); ++i) {
+            EXPECT_NEAR(ring[i].first, r * std::sin(i * 5 * pi / 180), 1e-12);
+            EXPECT_NEAR(ring[i].second, r * std::cos(i * 5 * pi / 180), 1e-12);
+        }
+    }
+    for (int k = 0; k < 37; ++k) {
+        const double a = k * 5 * pi / 180;
+        const auto ray = points(grid[4 + k]);
+        EXPECT_EQ(ray.size(), 2u);
+        for (const auto& [end, r] : {std::pair{0, 2.0}, {1, 8.0}}) {
+            EXPECT_NEAR(ray[end].first, r * std::sin(a), 1e-12) << k;
+            EXPECT_NEAR(ray[end].second, r * std::cos(a), 1e-12) << k;
+        }
+    }
 
     const auto curves = windCurves();
     ASSERT_EQ(curves.size(), 3u);
