@@ -20,11 +20,6 @@ TEST(CurveData, BoundsFromSetData)
     c.SetData({1, 2, 3}, {1, 2});
     EXPECT_EQ(log.messages, std::vector<std::string>{"Plot error: X and Y vector are not of the same length!"});
     EXPECT_EQ(bounds(c), (Bounds{1.5, 2.5, 2.5, 3.5}));
-    double x = 0, y = 0;
-    c.Rewind();
-    EXPECT_TRUE(c.GetNextXY(x, y) && x == 2 && y == 3);
-    EXPECT_FALSE(c.GetNextXY(x, y));
-
     c.SetData({-4, 7, 1}, {10, -2, 0});
     EXPECT_EQ(bounds(c), (Bounds{-4.5, 7.5, -2.5, 10.5}));
     // Non-finite values take no part in the bounds.
@@ -72,8 +67,6 @@ TEST_F(CurvePixels, SegmentsAndPoints)
     EXPECT_EQ(dots.inked(), 2);
     points->SetPen(wxPen(*wxBLACK, 5));
     points->Plot(wide.dc, *window);
-    EXPECT_FALSE(wide.white(51, 51));
-    EXPECT_FALSE(wide.white(149, 49));
     EXPECT_GT(wide.inked(wxRect(45, 45, 11, 11)), 4);
     points->SetVisible(false);
     points->Plot(hidden.dc, *window);

