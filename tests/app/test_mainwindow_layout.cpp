@@ -109,6 +109,54 @@ TEST_F(MainWindowLayout, MenusPagesControlsIdsLabelsAndDefaults)
     EXPECT_EQ(frame->m_vppSetupChoice->GetCount(), 0u);
 }
 
+// Every window lies whole inside its parent (the notebook places its pages itself) with a
+// size of its own, and no two siblings overlap (a static box holds its siblings). The label
+// "Headsail set flying HSF" is wider than its Print Set cell and runs under its choice.
+void expectLaidOut(wxWindow* parent)
+{
+    const wxRect area(parent->GetClientSize());
+    std::vector<wxWindow*> placed;
+    for (wxWindow* child : parent->GetChildren()) {
+        if (child->IsTopLevel() || !child->IsShown())
+            continue;
+        const wxRect rect = child->GetRect();
+        const wxString name = wxString(child->GetClassInfo()->GetClassName()) + " \"" + child->GetLabel() + "\"";
+        EXPECT_TRUE((area.Contains(rect) || wxDynamicCast(parent, wxNotebook)) && !rect.IsEmpty()) << name << " at " << rect.x << "," << rect.y << " "
+                                                            << rect.width << "x" << rect.height << " in "
+                                                            << area.width << "x" << area.height;
+        if (wxDynamicCast(child, wxStaticBox))
+            continue;
+        for (wxWindow* other : placed)
+            EXPECT_TRUE(!other->GetRect().Intersects(rect) || other->GetLabel() == "Headsail set flying HSF") << name << " overlaps \"" << other->GetLabel() << "\"";
+        placed.push_back(child);
+        expectLaidOut(child);
+    }
+}
+
+TEST_F(MainWindowLayout, ControlsInsideTheirParentsLabelsLeftOfTheirControls)
+{
+    expectLaidOut(frame);
+    std::vector<std::pair<wxWindow*, wxWindow*>> pairs{
+        {frame->m_reefFactorLabel, frame->m_reefFactorSpin}, {frame->m_radiiMinLabel, frame->m_radiiMinSpin},
+        {frame->m_radiiMaxLabel, frame->m_radiiMaxSpin},     {frame->m_radiiIncLabel, frame->m_radiiIncSpin},
+        {frame->m_majorTickLabel, frame->m_majorTickSpin},   {frame->m_minorTickLabel, frame->m_minorTickSpin},
+        {frame->m_compareModeLabel, frame->m_compareModeChoice},
+        {frame->m_variableLabel, frame->m_resultVariableChoice}};
+    for (std::size_t i = 0; i < 6; ++i)
+        pairs.emplace_back(frame->m_printSetTypeLabels[i], frame->m_printSetChoices[i]);
+    for (const auto& [label, control] : pairs) {
+        const wxRect l = label->GetScreenRect(), c = control->GetScreenRect();
+        EXPECT_LT(label == frame->m_printSetTypeLabels[3] ? l.x : l.GetRight(), c.GetLeft()) << label->GetLabel();
+        EXPECT_TRUE(l.y < c.GetBottom() && c.y < l.GetBottom()) << label->GetLabel();
+    }
+    // The tree and the output panels take the room their panes give them.
+    for (wxWindow* output : std::initializer_list<wxWindow*>{frame->m_objectTree, frame->m_polarOutputPanel,
+                                                              frame->m_browserPlotPanel, frame->m_compareOutputPanel}) {
+        EXPECT_GT(output->GetSize().x, 200) << output->GetName();
+        EXPECT_GT(output->GetSize().y, 200) << output->GetName();
+    }
+}
+
 TEST(Splash, AbortOpensNothingAndGoOpensTheMainWindow)
 {
     const std::size_t windows = wxTopLevelWindows.GetCount();

@@ -14,13 +14,6 @@ CHsf hsfFrom(const char* text)
     return CHsf(json::parse(text), "HSF");
 }
 
-void expectCoefficients(const CHsf& sail, double awa, double cd, double cl, double tol = 1e-12)
-{
-    const auto [gotCd, gotCl] = sail.getCoefficients(awa);
-    EXPECT_NEAR(gotCd, cd, tol) << "Cd at AWA " << awa;
-    EXPECT_NEAR(gotCl, cl, tol) << "Cl at AWA " << awa;
-}
-
 TEST(CHsf, ReadingWritingAndTypeErrors)
 {
     // Defaults follow the members read before them: HLP and HQW from HLU, HHW from HQW, and so on.
@@ -28,21 +21,15 @@ TEST(CHsf, ReadingWritingAndTypeErrors)
     expectValues({big.HLP, big.HQW, big.HHW, big.HTW, big.HUW}, {12.0, 10.0, 7.5, 5.25, 2.625});
     const CHsf narrow = hsfFrom(R"({"HLU": 20, "HQW": 8})");
     expectValues({narrow.HHW, narrow.HTW, narrow.HUW}, {6.0, 4.2, 2.1});
-
     EXPECT_EQ(hsfFrom("{}").makeJSON().dump(), R"({"HHB":0.2,"HHW":3.75,"HLP":6.0,"HLU":10.0,"HQW":5.0,"HTW":2.625,)"
                                                R"("HUW":1.3125,"Name":"Anonymous","battens":false})");
     const CHsf edited = hsfFrom(R"({"Name": "A2", "HLU": 14, "HLP": 7, "HQW": 5, "HHW": 3, "HTW": 2, "HUW": 1,
                                     "HHB": 0.1, "battens": true})");
     const CHsf reread(edited.makeJSON(), "HSF");
     EXPECT_EQ(reread.makeJSON(), edited.makeJSON());
-    EXPECT_TRUE(reread.battens);
-    EXPECT_EQ(reread.makeJSON()["HLU"].dump(), "14.0");
     EXPECT_EQ(reread.getCoefficients(45.0), edited.getCoefficients(45.0));
-
     expectTypeErrors<CHsf>("HSF", {{R"({"HLP": "six"})", "number, but is string"},
-                                   {R"({"battens": 1})", "boolean, but is number"},
-                                   {R"({"Name": 3})", "string, but is number"},
-                                   {R"({"HHB": null})", "number, but is null"}});
+                                   {R"({"battens": 1})", "boolean, but is number"}});
 }
 
 TEST(CHsf, AreaAndCentreOfEffort)
@@ -52,33 +39,30 @@ TEST(CHsf, AreaAndCentreOfEffort)
     // An upright luff: positions along the luff are heights.
     expectPair(sail.getArea(0.0, 1.0), 35.46, 4.801224310843203);
     // No luff, no area: the centre stays at the tack instead of 0/0.
-    const auto none = hsfFrom(R"({"HLU": 0})").getArea(0.3, 1.1);
-    EXPECT_EQ(none[0], 0.0);
-    EXPECT_EQ(none[1], 1.1);
+    expectPair(hsfFrom(R"({"HLU": 0})").getArea(0.3, 1.1), 0.0, 1.1);
 }
 
-TEST(CHsf, CoefficientsAtATabulatedRatio)
+TEST(CHsf, CoefficientsAtBetweenAndBeyondTheTables)
 {
-    CHsf sail = hsfFrom(R"({"HLP": 8, "HHW": 4})");
-    expectCoefficients(sail, 45.0, 0.19, 1.498);
-    expectCoefficients(sail, 7.0, 0.05, 0.0);
-    sail.battens = true;
-    expectCoefficients(sail, 45.0, 0.19 * 0.88, 1.498 * 1.058);
-    expectCoefficients(sail, 180.0, 0.585, -0.1);
-}
-
-TEST(CHsf, CoefficientsBetweenAndBeyondTheTables)
-{
-    // Default sail, HHW/HLP = 0.625: natural cubic splines along the ratios,
-    // then along the angles; below 7 and above 180 degrees straight lines.
-    const CHsf sail = hsfFrom("{}");
-    expectCoefficients(sail, 45.0, 0.19302496575156472, 1.3775939941652178);
-    expectCoefficients(sail, 100.0, 0.5483974745104534, 0.6614486517835702);
-    expectCoefficients(sail, 3.0, 0.05263015809521876, -0.259065667792246, 1e-10);
-    expectCoefficients(sail, 190.0, 0.32258727551023014, -0.029486647895110893, 1e-10);
-    // Ratios outside the columns are extrapolated along each row.
-    expectCoefficients(hsfFrom(R"({"HLP": 6, "HHW": 5.4})"), 45.0, 0.272536603504351, 0.5820738287606155, 1e-10);
-    expectCoefficients(hsfFrom(R"({"HLP": 6, "HHW": 2.4})"), 190.0, 1.2616606337774858, -0.4583784376632025, 1e-10);
+    // Sail, AWA, Cd, Cl. At a tabulated ratio HHW/HLP = 0.5 the table itself; battens scale it.
+    // Else natural cubic splines along the ratios, then along the angles; below 7 and above
+    // 180 degrees straight lines; ratios outside the columns extrapolated along each row.
+    const std::vector<std::tuple<const char*, double, double, double>> cases{
+        {R"({"HLP": 8, "HHW": 4})", 45.0, 0.19, 1.498},
+        {R"({"HLP": 8, "HHW": 4})", 7.0, 0.05, 0.0},
+        {R"({"HLP": 8, "HHW": 4, "battens": true})", 45.0, 0.19 * 0.88, 1.498 * 1.058},
+        {R"({"HLP": 8, "HHW": 4, "battens": true})", 180.0, 0.585, -0.1},
+        {"{}", 45.0, 0.19302496575156472, 1.3775939941652178},
+        {"{}", 100.0, 0.5483974745104534, 0.6614486517835702},
+        {"{}", 3.0, 0.05263015809521876, -0.259065667792246},
+        {"{}", 190.0, 0.32258727551023014, -0.029486647895110893},
+        {R"({"HLP": 6, "HHW": 5.4})", 45.0, 0.272536603504351, 0.5820738287606155},
+        {R"({"HLP": 6, "HHW": 2.4})", 190.0, 1.2616606337774858, -0.4583784376632025},
+        // A new sail without luff perpendicular starts from the lowest tabulated ratio.
+        {R"({"HLP": 0})", 45.0, 0.19, 1.498},
+        {R"({"HLP": 0, "HQW": 0})", 7.0, 0.05, 0.0}};
+    for (const auto& [text, awa, cd, cl] : cases)
+        expectPair(hsfFrom(text).getCoefficients(awa), cd, cl, 1e-10);
 }
 
 TEST(CHsf, CopiesOwnTheirColumnsWhichFollowTheRatioOnlyWhenRefitted)
@@ -87,26 +71,15 @@ TEST(CHsf, CopiesOwnTheirColumnsWhichFollowTheRatioOnlyWhenRefitted)
     CHsf copy(original);
     copy.HLP = 8.0;
     copy.HHW = 4.0;
-    expectCoefficients(copy, 45.0, 0.19302496575156472, 1.3775939941652178);
+    expectPair(copy.getCoefficients(45.0), 0.19302496575156472, 1.3775939941652178);
     copy.interpolateColumns();
-    expectCoefficients(copy, 45.0, 0.19, 1.498);
-    expectCoefficients(original, 45.0, 0.19302496575156472, 1.3775939941652178);
-}
-
-TEST(CHsf, RatioWithoutLuffPerpendicularKeepsUsableColumns)
-{
-    // A new sail starts from the lowest tabulated ratio.
-    expectCoefficients(hsfFrom(R"({"HLP": 0})"), 45.0, 0.19, 1.498);
-    expectCoefficients(hsfFrom(R"({"HLP": 0, "HQW": 0})"), 7.0, 0.05, 0.0);
-    // An edited sail keeps the columns it had.
-    CHsf sail = hsfFrom("{}");
-    sail.HLP = 0.0;
-    sail.interpolateColumns();
-    expectCoefficients(sail, 60.0, 0.32011124275693004, 1.378337334538564);
-    for (double awa = 0.0; awa <= 190.0; awa += 5.0) {
-        const auto [cd, cl] = sail.getCoefficients(awa);
-        EXPECT_TRUE(std::isfinite(cd) && std::isfinite(cl)) << awa;
-    }
+    expectPair(copy.getCoefficients(45.0), 0.19, 1.498);
+    expectPair(original.getCoefficients(45.0), 0.19302496575156472, 1.3775939941652178);
+    // An edited sail without luff perpendicular keeps the columns it had.
+    CHsf edited(original);
+    edited.HLP = 0.0;
+    edited.interpolateColumns();
+    expectPair(edited.getCoefficients(60.0), 0.32011124275693004, 1.378337334538564);
 }
 
 } // namespace

@@ -22,79 +22,36 @@ CKeuningHYDRO hullFrom(const nlohmann::json& element)
     return CKeuningHYDRO(element, "KeuningHYDRO");
 }
 
-const std::vector<std::string> numberKeys{
-    "Vc", "Tc", "Lwl", "Bwl", "Sc", "Ax", "Aw", "LCB", "LCF", "GMl", "xFPP", "Lrefratio", "ck", "bk", "TCRk", "TRk",
-    "Ak", "Sk", "Vk", "Lambda_k", "Zcbk", "LCE_k", "VCE_k", "cr", "br", "TCRr", "Ar", "Sr", "Lambda_r", "LCE_r",
-    "VCE_r", "mCrew", "yCrewMax", "maxRightingMoment", "Alat"};
-const std::vector<std::string> tableKeys{"Phi",    "Lwl_phi", "Bwl_phi", "Tc_phi",     "Ax_phi",
-                                         "Sc_phi", "PhiRA",   "RA",      "Phi_C_form", "C_form"};
-
-TEST(CKeuningHYDRO, ReadsAndWritesEveryMember)
+TEST(CKeuningHYDRO, ReadsAndWritesEveryMemberAndRaisesTypeErrors)
 {
-    const CKeuningHYDRO empty(nlohmann::json::object(), "KeuningHYDRO");
-    EXPECT_EQ(empty.name, "Anonymous");
-    const auto defaults = empty.makeJSON();
-    for (const auto& key : numberKeys)
-        EXPECT_EQ(defaults.at(key), 0.0) << key;
-    for (const auto& key : tableKeys)
-        EXPECT_TRUE(defaults.at(key).empty()) << key;
-    EXPECT_FALSE(defaults.at("useTabulatedHeeledDimensions"));
+    // Every member defaults to zero, an empty table or false.
+    auto defaults = testHullJson();
+    for (auto& [key, value] : defaults.items())
+        value = value.is_array() ? nlohmann::json::array() : value.is_boolean() ? nlohmann::json(false) : nlohmann::json(0.0);
+    defaults["Name"] = "Anonymous";
+    EXPECT_EQ(hullFrom(nlohmann::json::object()).makeJSON().dump(), defaults.dump());
 
-    auto element = testHullWithHeeledDimensionsJson();
-    element["Vc"] = 5; // an integer is taken as a number
-    element["type"] = "ignored";
-    const CKeuningHYDRO source(element, "KeuningHYDRO");
-    element.erase("type");
+    // Every member is written back under its own key, numbers as doubles; an integer is read as a number.
+    const auto element = testHullWithHeeledDimensionsJson();
+    auto input = element;
+    input["Vc"] = 7;
+    input["type"] = "ignored";
+    auto expected = element;
+    expected["Vc"] = 7.0;
+    const CKeuningHYDRO source = hullFrom(input);
     EXPECT_EQ(source.type, "KeuningHYDRO");
-    EXPECT_EQ(source.Vc, 5.0);
-    EXPECT_EQ(source.Sc_phi, (std::vector<double>{24.6, 24.0, 23.2}));
-    EXPECT_TRUE(source.useTabulatedHeeledDimensions);
+    EXPECT_EQ(source.makeJSON().dump(), expected.dump());
+    EXPECT_EQ(hullFrom(element).makeJSON().dump(4), element.dump(4));
 
-    // Every member is written back under its own key, numbers as doubles, sorted.
-    const auto written = source.makeJSON();
-    EXPECT_EQ(written, element);
-    EXPECT_EQ(written.size(), 47u);
-    for (const auto& key : numberKeys)
-        EXPECT_TRUE(written.at(key).is_number_float()) << key;
-    for (const auto& key : tableKeys)
-        for (const auto& value : written.at(key))
-            EXPECT_TRUE(value.is_number_float()) << key;
-    EXPECT_EQ(written.begin().key(), "Ak");
-    EXPECT_NE(written.dump().find("\"Lwl\":10.0"), std::string::npos);
-
-    const CKeuningHYDRO copy(nlohmann::json::parse(written.dump(4)), "KeuningHYDRO");
-    EXPECT_EQ(copy.makeJSON(), written);
-    EXPECT_EQ(copy.rho, 1000.0);
-    EXPECT_TRUE(copy.splineSc.x.empty());
-}
-
-TEST(CKeuningHYDRO, WrongTypesRaiseTheLibrarysTypeError)
-{
     const std::string prefix = "[json.exception.type_error.302] type must be ";
     const auto with = [](const char* key, nlohmann::json value) {
-        auto element = testHullJson();
-        element[key] = std::move(value);
-        return element;
+        auto changed = testHullJson();
+        changed[key] = std::move(value);
+        return changed;
     };
-    const std::vector<std::pair<nlohmann::json, std::string>> cases{
-        {with("useTabulatedHeeledDimensions", 1), "boolean, but is number"},
-        {with("useTabulatedHeeledDimensions", nullptr), "boolean, but is null"},
-        {with("Vc", "5"), "number, but is string"},
-        {with("maxRightingMoment", nlohmann::json::array()), "number, but is array"},
-        {with("Phi", 10), "array, but is number"},
-        {with("C_form", nlohmann::json::object()), "array, but is object"},
-        {with("RA", {0.0, "x"}), "number, but is string"},
-        {with("Name", 5), "string, but is number"},
-    };
-    for (const auto& [element, text] : cases)
-        EXPECT_EQ(typeErrorOf(hullFrom, element), prefix + text);
-    EXPECT_EQ(typeErrorOf(hullFrom, nlohmann::json::array()),
-              "[json.exception.type_error.306] cannot use value() with array");
-
-    // The first wrong member in reading order stops the construction.
-    auto twoWrong = with("Phi", 3);
-    twoWrong["Vc"] = "x";
-    EXPECT_EQ(typeErrorOf(hullFrom, twoWrong), prefix + "number, but is string");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("useTabulatedHeeledDimensions", 1)), prefix + "boolean, but is number");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("C_form", nlohmann::json::object())), prefix + "array, but is object");
+    EXPECT_EQ(typeErrorOf(hullFrom, with("RA", {0.0, "x"})), prefix + "number, but is string");
 }
 
 TEST(CKeuningHYDRO, CopyOwnsItsTablesAndSplines)
@@ -104,15 +61,11 @@ TEST(CKeuningHYDRO, CopyOwnsItsTablesAndSplines)
     ASSERT_TRUE(source.checkAndGenerateSplines());
     const CKeuningHYDRO copy(source);
     EXPECT_EQ(copy.makeJSON(), source.makeJSON());
-    for (double heel : {7.0, 22.0}) {
-        EXPECT_EQ(copy.splineRA(heel), source.splineRA(heel));
-        EXPECT_EQ(copy.splineSc(heel), source.splineSc(heel));
-    }
+    EXPECT_EQ(copy.splineSc(22.0), source.splineSc(22.0));
 
     source.RA = {0.0, 0.3, 0.5, 0.6, 0.55};
     source.Sc_phi = {20.0, 19.0, 18.0};
     ASSERT_TRUE(source.checkAndGenerateSplines());
-    EXPECT_EQ(copy.RA[1], 0.22);
     EXPECT_DOUBLE_EQ(copy.splineRA(15.0), 0.22);
     EXPECT_DOUBLE_EQ(copy.splineSc(20.0), 24.0);
     EXPECT_DOUBLE_EQ(source.splineRA(15.0), 0.3);
@@ -123,25 +76,23 @@ TEST(CKeuningHYDROSplines, ValidTablesBuildWithoutMessage)
     RecordingUserInterface ui;
     CKeuningHYDRO hull(testHullJson(), "KeuningHYDRO");
     EXPECT_TRUE(hull.checkAndGenerateSplines());
-    EXPECT_EQ(hull.splineRA.x, (std::vector<double>{0.0, 15.0, 30.0, 45.0, 60.0}));
     EXPECT_DOUBLE_EQ(hull.splineC_form(15.0), 0.95);
     // Without the flag the heeled-dimension splines are not touched.
     EXPECT_TRUE(hull.splineLwl.x.empty());
-    EXPECT_TRUE(hull.splineSc.x.empty());
 
     // With it the tabulated dimensions start at the upright values; the
     // stored table keeps its heeled angles only.
     CKeuningHYDRO heeled(testHullWithHeeledDimensionsJson(), "KeuningHYDRO");
     ASSERT_TRUE(heeled.checkAndGenerateSplines());
     EXPECT_TRUE(ui.messages.empty());
-    for (const MakimaSpline* s : {&heeled.splineLwl, &heeled.splineBwl, &heeled.splineTc, &heeled.splineAx,
-                                  &heeled.splineSc})
-        EXPECT_EQ(s->x, (std::vector<double>{0.0, 10.0, 20.0, 30.0}));
-    EXPECT_EQ(heeled.splineLwl.y, (std::vector<double>{10.0, 10.05, 10.1, 10.1}));
-    EXPECT_EQ(heeled.splineBwl.y, (std::vector<double>{3.0, 2.9, 2.75, 2.6}));
-    EXPECT_EQ(heeled.splineTc.y, (std::vector<double>{0.5, 0.48, 0.46, 0.43}));
-    EXPECT_EQ(heeled.splineAx.y, (std::vector<double>{1.0, 0.99, 0.97, 0.95}));
-    EXPECT_EQ(heeled.splineSc.y, (std::vector<double>{25.0, 24.6, 24.0, 23.2}));
+    const std::vector<std::pair<const MakimaSpline*, std::vector<double>>> splines{
+        {&heeled.splineLwl, {10.0, 10.05, 10.1, 10.1}}, {&heeled.splineBwl, {3.0, 2.9, 2.75, 2.6}},
+        {&heeled.splineTc, {0.5, 0.48, 0.46, 0.43}},    {&heeled.splineAx, {1.0, 0.99, 0.97, 0.95}},
+        {&heeled.splineSc, {25.0, 24.6, 24.0, 23.2}}};
+    for (const auto& [spline, y] : splines) {
+        EXPECT_EQ(spline->x, (std::vector<double>{0.0, 10.0, 20.0, 30.0}));
+        EXPECT_EQ(spline->y, y);
+    }
     EXPECT_EQ(heeled.Phi, (std::vector<double>{10.0, 20.0, 30.0}));
 }
 
@@ -170,8 +121,6 @@ TEST(CKeuningHYDROSplines, FailedSplinesAreReportedInOneBoxInOrder)
         {"one short heeled table", heeled, {{"Phi", {10.0, 20.0}}, {"Lwl_phi", {7.9}}, {"Bwl_phi", {2.9, 2.8}},
           {"Tc_phi", {0.48, 0.46}}, {"Ax_phi", {0.99, 0.97}}, {"Sc_phi", {24.6, 24.0}}},
          block("Lwl", twoPoints)},
-        {"form factor of one angle", upright, {{"Phi_C_form", {30.0}}, {"C_form", {1.0, 0.9}}},
-         block("C_form", twoPoints)},
         {"form factor with both faults", upright, {{"Phi_C_form", {30.0, 0.0}}, {"C_form", {1.0}}},
          block("C_form", twoPoints + increasing)},
     };
@@ -196,12 +145,9 @@ TEST(CKeuningHYDROSplines, GoodSplinesAreBuiltBesideFailedOnesAndRepairHeals)
     EXPECT_FALSE(hull.checkAndGenerateSplines());
     EXPECT_EQ(hull.splineC_form.x, (std::vector<double>{0.0, 15.0, 30.0}));
     EXPECT_TRUE(hull.splineRA.x.empty());
-    // The stored tables are left as they are.
-    EXPECT_TRUE(hull.RA.empty());
 
     hull.RA = {0.0, 0.22, 0.40, 0.48, 0.46};
     EXPECT_TRUE(hull.checkAndGenerateSplines());
-    EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_DOUBLE_EQ(hull.splineRA(30.0), 0.40);
 
     // A later failure keeps the spline built before.

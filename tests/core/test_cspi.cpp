@@ -17,16 +17,11 @@ TEST(CSpi, ReadingWritingAndTypeErrors)
     // Defaults follow the members read before them.
     const CSpi s = spiFrom(R"({"SLU": 12})");
     expectValues({s.SLE, s.SFL, s.SHW, s.SPL}, {12.0, 4.8, 4.8, 5.76});
-
     EXPECT_EQ(spiFrom("{}").makeJSON().dump(),
               R"({"Name":"Anonymous","SFL":4.0,"SHW":4.0,"SLE":10.0,"SLU":10.0,"SPITYPE":"SS","SPL":4.8})");
     const CSpi edited = spiFrom(R"({"Name": "A2", "SLU": 14.5, "SLE": 13, "SPITYPE": "ATOC"})");
-    const CSpi back(edited.makeJSON(), "SPI");
-    EXPECT_EQ(back.makeJSON(), edited.makeJSON());
-    EXPECT_EQ(back.SPITYPE, "ATOC");
-
-    expectTypeErrors<CSpi>("SPI", {{R"({"SLU": "x"})", "number, but is string"},
-                                   {R"({"SPITYPE": 1})", "string, but is number"}});
+    EXPECT_EQ(CSpi(edited.makeJSON(), "SPI").makeJSON(), edited.makeJSON());
+    expectTypeErrors<CSpi>("SPI", {{R"({"SPITYPE": 1})", "string, but is number"}});
 }
 
 TEST(CSpi, AreaAndCentreOfEffort)
@@ -49,19 +44,13 @@ TEST(CSpi, CoefficientsOfTheThreeTypes)
     expectPair(atoc.getCoefficients(130.0), 0.475, 0.372);
     expectPair(atop.getCoefficients(130.0), 0.62, 0.647);
     expectPair(atop.getCoefficients(180.0), 0.63954, 0.0);
-    // The asymmetric types share their knots up to 100 degrees, yet their
-    // splines differ between knots.
-    for (const double awa : {28.0, 41.0, 60.0, 100.0})
-        expectPair(atoc.getCoefficients(awa), atop.getCoefficients(awa)[0], atop.getCoefficients(awa)[1]);
+    // The asymmetric types share their knots up to 100 degrees, yet their splines differ between knots.
+    expectPair(atoc.getCoefficients(41.0), atop.getCoefficients(41.0)[0], atop.getCoefficients(41.0)[1]);
     EXPECT_NE(atoc.getCoefficients(80.0)[1], atop.getCoefficients(80.0)[1]);
-
     // Below the table the coefficients continue straight.
-    const auto at0 = ss.getCoefficients(0.0);
-    const auto at14 = ss.getCoefficients(14.0);
-    const auto at28 = ss.getCoefficients(28.0);
+    const auto at0 = ss.getCoefficients(0.0), at14 = ss.getCoefficients(14.0), at28 = ss.getCoefficients(28.0);
     for (std::size_t i = 0; i < 2; ++i)
         EXPECT_NEAR(at0[i] - at28[i], 2.0 * (at14[i] - at28[i]), 1e-12);
-    EXPECT_LT(at0[1], -0.0236);
 }
 
 TEST(CSpi, UnknownTypeIsLoggedAndGivesNoForce)
@@ -71,7 +60,6 @@ TEST(CSpi, UnknownTypeIsLoggedAndGivesNoForce)
         const CSpi s = CSpi(json{{"SPITYPE", unknown}}, "SPI");
         expectPair(s.getCoefficients(90.0), 0.0, 0.0);
         EXPECT_EQ(ui.errors.back(), std::string("Unknown spi type: ") + unknown);
-        // The object still saves and copies.
         EXPECT_EQ(CSpi(s).makeJSON()["SPITYPE"], unknown);
     }
     EXPECT_EQ(ui.errors.size(), 2u);

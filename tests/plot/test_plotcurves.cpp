@@ -20,11 +20,6 @@ TEST(CurveData, BoundsFromSetData)
     c.SetData({1, 2, 3}, {1, 2});
     EXPECT_EQ(log.messages, std::vector<std::string>{"Plot error: X and Y vector are not of the same length!"});
     EXPECT_EQ(bounds(c), (Bounds{1.5, 2.5, 2.5, 3.5}));
-    double x = 0, y = 0;
-    c.Rewind();
-    EXPECT_TRUE(c.GetNextXY(x, y) && x == 2 && y == 3);
-    EXPECT_FALSE(c.GetNextXY(x, y));
-
     c.SetData({-4, 7, 1}, {10, -2, 0});
     EXPECT_EQ(bounds(c), (Bounds{-4.5, 7.5, -2.5, 10.5}));
     // Non-finite values take no part in the bounds.
@@ -72,8 +67,6 @@ TEST_F(CurvePixels, SegmentsAndPoints)
     EXPECT_EQ(dots.inked(), 2);
     points->SetPen(wxPen(*wxBLACK, 5));
     points->Plot(wide.dc, *window);
-    EXPECT_FALSE(wide.white(51, 51));
-    EXPECT_FALSE(wide.white(149, 49));
     EXPECT_GT(wide.inked(wxRect(45, 45, 11, 11)), 4);
     points->SetVisible(false);
     points->Plot(hidden.dc, *window);
@@ -150,10 +143,11 @@ TEST_F(CurvePixels, NameLabelPlacement)
 {
     canvas.dc.SetFont(*wxNORMAL_FONT);
     const wxSize t = canvas.dc.GetTextExtent("Label");
-    // The curve is row 70 from x 60 to 150. Above left: left edge 8 right of
-    // x 60, bottom 8 above row 70. Below right: right edge 8 left of x 150,
-    // top 8 below row 70.
+    // The curve is row 70 from x 60 to 150. The name's left edge 8 right of x 60 or its right
+    // edge 8 left of x 150; its bottom 8 above row 70 or its top 8 below it.
     const std::pair<int, wxRect> cases[] = {{plNAME_ABOVE_LEFT, wxRect(68, 62 - t.y, t.x, t.y)},
+                                            {plNAME_ABOVE_RIGHT, wxRect(142 - t.x, 62 - t.y, t.x, t.y)},
+                                            {plNAME_BELOW_LEFT, wxRect(68, 78, t.x, t.y)},
                                             {plNAME_BELOW_RIGHT, wxRect(142 - t.x, 78, t.x, t.y)}};
     for (const auto& [placement, label] : cases) {
         Canvas c(200, 100), none(200, 100);
@@ -171,6 +165,8 @@ TEST_F(CurvePixels, NameLabelPlacement)
 
 // y = x / 2, x = y / 2 and a step as function layers.
 class HalfX : public plFX {
+public:
+    using plFX::plFX;
     double GetY(double x) override { return x / 2; }
 };
 class HalfY : public plFY {
@@ -196,6 +192,19 @@ TEST_F(CurvePixels, FunctionLayers)
     EXPECT_FALSE(c2.white(40, 20));
     EXPECT_FALSE(c3.white(50, 80));
     EXPECT_FALSE(c3.white(99, 50));
+
+    // A function's name sits on the curve, its left edge at the column the placement gives:
+    // 8 from the left, centred, or 8 from the right.
+    const wxSize t = canvas.dc.GetTextExtent("half");
+    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 8}, {plNAME_BELOW_LEFT, (200 - t.x) / 2},
+                                       {plNAME_BELOW_RIGHT, 200 - t.x - 8}}) {
+        Canvas named(200, 100);
+        HalfX half("half", placement);
+        half.Plot(named.dc, *window);
+        const wxRect label(x, 100 - x / 2, t.x, t.y);
+        EXPECT_GT(named.inked(label) - canvas.inked(label), 0) << placement;
+        EXPECT_EQ(named.inked() - canvas.inked(), named.inked(label) - canvas.inked(label)) << placement;
+    }
 }
 
 } // namespace

@@ -5,6 +5,13 @@
 
 namespace {
 
+// y = x as a function layer.
+class Diagonal : public plFX {
+public:
+    using plFX::plFX;
+    double GetY(double x) override { return x; }
+};
+
 class InfoBoxes : public PlotWindowTest {
 protected:
     void SetUp() override
@@ -31,12 +38,14 @@ protected:
 
 TEST_F(InfoBoxes, LegendSizeAndItemsFromTheTextSizes)
 {
-    // Hidden curves, "_noLegendEntry_" and axes get no item.
+    // Hidden curves, "_noLegendEntry_" and axes get no item; function layers do.
     addCurve("Curve one", *wxRED);
     addCurve("_noLegendEntry_", *wxBLACK);
     addCurve("a much longer name", *wxGREEN, false);
     addCurve("third curve", *wxBLUE);
-    addCurve("abc", *wxCYAN);
+    auto* function = new Diagonal("abc");
+    function->SetPen(wxPen(*wxCYAN, 1));
+    window->AddLayer(function, false);
     window->AddLayer(new plScaleX("x", 1, true, 0), false);
     plInfoLegend* legend = addLegend();
 
@@ -125,6 +134,11 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouse)
     EXPECT_EQ(coords.GetSize(), wxSize(line.x + 10, 2 * line.y + 10));
     EXPECT_EQ(moveTo(37265, plLABEL_HOURS), "x = 01:02:06\ny = 35.000000");
     EXPECT_EQ(moveTo(5, plLABEL_DATE), "");
+    // Shifted by 1e9 s, 2001-09-09 01:46:40 UTC, pixel x 100 is 10 s later.
+    fit(1e9, 1e9 + 60, 0, 40, 600, 400);
+    EXPECT_EQ(moveTo(100, plLABEL_DATE), "x = 2001-09-09\ny = 35.000000");
+    EXPECT_EQ(moveTo(100, plLABEL_DATETIME), "x = 2001-09-09T01:46:50\ny = 35.000000");
+    fit(0, 60, 0, 40, 600, 400);
 
     // Mouse motion over the window updates every visible info box.
     auto* inWindow = new plInfoCoords(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);

@@ -1,5 +1,7 @@
 // The plot window's view arithmetic, mouse navigation, menu and layer list.
 
+#include <functional>
+
 #include <wx/uiaction.h>
 
 #include "PlotTestSupport.h"
@@ -8,13 +10,19 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
-// Counts how often the window painted it.
+// Counts how often the window painted it, and its destruction.
 class PaintCounter : public plLayer {
 public:
-    explicit PaintCounter(int& count) : count(count) {}
+    explicit PaintCounter(int& count, int* deaths = nullptr) : count(count), deaths(deaths) {}
+    ~PaintCounter() override
+    {
+        if (deaths)
+            ++*deaths;
+    }
     bool HasBBox() override { return false; }
     void Plot(wxDC&, plWindow&) override { ++count; }
     int& count;
+    int* deaths;
 };
 
 class PlotView : public PlotWindowTest {
@@ -202,12 +210,10 @@ TEST_F(PlotView, LayerListRefusesNullAndDoubleAdds)
     EXPECT_FALSE(window->AddLayer(curve));
     EXPECT_EQ(window->CountLayers(), 1u);
     EXPECT_EQ(window->CountAllLayers(), 2u);
-    EXPECT_EQ(window->GetLayer(-1), nullptr);
     EXPECT_EQ(window->GetLayer(2), nullptr);
     EXPECT_EQ(window->GetLayerByName("x"), axis);
     window->SetLayerVisible("polar", false);
     EXPECT_FALSE(window->IsLayerVisible(0u));
-    EXPECT_FALSE(window->IsLayerVisible(9u));
     EXPECT_TRUE(window->DelLayer(axis, true));
     EXPECT_FALSE(window->DelLayer(axis));
     EXPECT_EQ(window->CountAllLayers(), 1u);
@@ -238,25 +244,37 @@ TEST_F(PlotView, HundredZoomsInStillPaint)
 {
     int paints = 0;
     window->AddLayer(makeCurve({0, 10, 20, 30}, {0, 20, 5, 30}, "curve"));
-    for (int flags : {plAXIS_AT_ORIGIN, plAXIS_BORDER_BOTTOM_OR_LEFT}) {
-        window->AddLayer(new plScaleX("x", flags, flags == plAXIS_AT_ORIGIN, 0));
-        window->AddLayer(new plScaleY("y", flags, flags == plAXIS_AT_ORIGIN));
-    }
-    window->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH));
+    window->AddLayer(new plScaleX("x", plAXIS_AT_ORIGIN, false, 0));
+    window->AddLayer(new plScaleY("y", plAXIS_BORDER_BOTTOM_OR_LEFT, true));
     window->AddLayer(new PaintCounter(paints));
     window->Fit();
     for (int i = 0; i < 100; ++i)
         wheel(120, 317, 211, true, false);
     EXPECT_GT(window->GetScaleX(), 1e17);
 
-    for (bool doubleBuffer : {false, true}) {
+    const int before = paints;
+    window->Refresh();
+    pumpEvents(100);
+    EXPECT_GT(paints, before);
+}
+
+TEST_F(PlotView, ZoomingOutRepaintsAndDestroyingFreesTheLayers)
+{
+    int paints = 0, deaths = 0;
+    window->AddLayer(new PaintCounter(paints, &deaths));
+    window->Fit(0, 60, 0, 40);
+    pumpEvents(100);
+    for (const auto& zoom : std::vector<std::function<void()>>{[this] { window->ZoomOut(); },
+                                                               [this] { window->ZoomOutX(); },
+                                                               [this] { window->ZoomOutY(); }}) {
         const int before = paints;
-        window->EnableDoubleBuffer(doubleBuffer);
-        window->Refresh();
-        window->Update();
+        zoom();
         pumpEvents(100);
-        EXPECT_GT(paints, before) << doubleBuffer;
+        EXPECT_GT(paints, before);
     }
+    window->Destroy();
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(deaths, 1);
 }
 
 class ScrollingPlotView : public PlotWindowTest {
