@@ -49,6 +49,10 @@ public:
     // the polar diagram, at most one of them; null when not shown.
     wxPanel* resultTablePanel() const { return m_resultTablePanel; }
     plWindow* polarPlot() const { return m_polarPlot; }
+    // The preview of the selected object and the sail and lateral plan; null
+    // until first drawn.
+    plWindow* browserPlot() const { return m_browserPlot; }
+    plWindow* sailPlanPlot() const { return m_sailPlanPlot; }
 
 private:
     // Project files.
@@ -62,8 +66,11 @@ private:
     void OnDeleteAllObjects(wxCommandEvent& event);
     void OnCloneSelectedObject(wxCommandEvent& event);
 
-    // Only objects can be selected in the tree, never the root or a category node.
+    // Only objects can be selected in the tree, never the root or a category
+    // node; a selected object is previewed.
     void OnTreeSelChanging(wxTreeEvent& event);
+    void showPreview(const wxTreeItemId& item);
+    void drawSailPlan();
 
     void OnClose(wxCloseEvent& event);
 
@@ -89,6 +96,8 @@ private:
     bool m_storeChanged = false;
     wxPanel* m_resultTablePanel = nullptr;
     plWindow* m_polarPlot = nullptr;
+    plWindow* m_browserPlot = nullptr;
+    plWindow* m_sailPlanPlot = nullptr;
     wxImageList* m_treeImages = nullptr;
     std::array<wxTreeItemId, 9> m_treeNodes;
 
