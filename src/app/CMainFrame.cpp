@@ -460,10 +460,10 @@ void CMainFrame::drawSailPlan()
 
     plWindow* plot = replacePlot(m_sailPlanPage, m_sailPlanPlot);
     plot->LockAspect(true);
-    auto* xAxis = new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, false, plLABEL_NUMBER);
+    auto* xAxis = new plScaleX(tr("x"), plAXIS_BORDER_BOTTOM_OR_LEFT, false, plLABEL_NUMBER);
     xAxis->SetDrawOutsideMargins(true);
     plot->AddLayer(xAxis, true);
-    plot->AddLayer(new plScaleY("y", plAXIS_BORDER_BOTTOM_OR_LEFT, false), true);
+    plot->AddLayer(new plScaleY(tr("y"), plAXIS_BORDER_BOTTOM_OR_LEFT, false), true);
 
     // Indexed by PlanPen.
     const std::array<wxPen, 7> pens{
