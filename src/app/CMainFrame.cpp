@@ -16,14 +16,22 @@
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
+#include "CHsf.h"
+#include "CJib.h"
+#include "CKeuningHYDRO.h"
+#include "CMain.h"
 #include "CObjectStore.h"
+#include "CRig.h"
+#include "CSpi.h"
 #include "CompareTable.h"
 #include "DesignObjects.h"
 #include "FileChooser.h"
 #include "HelperFcts.h"
 #include "MiscDialogs.h"
+#include "ObjectPreview.h"
 #include "PolarResults.h"
 #include "ProjectFile.h"
+#include "SailPlan.h"
 #include "Sulnarrun.h"
 #include "Sulnarsetup.h"
 #include "Translate.h"
@@ -333,10 +341,96 @@ void CMainFrame::OnCloneSelectedObject(wxCommandEvent&)
     objectStoreChanged();
 }
 
+namespace {
+
+// Destroys the page's plot window and puts a new, empty one in its place.
+plWindow* replacePlot(wxPanel* page, plWindow*& plot)
+{
+    if (plot)
+        plot->Destroy();
+    plot = new plWindow(page, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
+    page->GetSizer()->Add(plot, 1, wxEXPAND | wxALL, 0);
+    page->Layout();
+    return plot;
+}
+
+plFXYVector* curve(const wxString& name, const wxPen& pen, const std::vector<double>& xs,
+                   const std::vector<double>& ys)
+{
+    auto* layer = new plFXYVector(name, plNAME_BELOW_RIGHT);
+    layer->SetContinuity(true);
+    layer->SetPen(pen);
+    layer->SetData(xs, ys);
+    return layer;
+}
+
+} // namespace
+
 void CMainFrame::OnTreeSelChanging(wxTreeEvent& event)
 {
-    if (std::find(m_treeNodes.begin(), m_treeNodes.end(), event.GetItem()) != m_treeNodes.end())
+    if (std::find(m_treeNodes.begin(), m_treeNodes.end(), event.GetItem()) != m_treeNodes.end()) {
         event.Veto();
+        return;
+    }
+    try {
+        showPreview(event.GetItem());
+    } catch (const std::exception& e) {
+        showError(std::string("Cannot preview the object: ") + e.what());
+    }
+}
+
+void CMainFrame::showPreview(const wxTreeItemId& item)
+{
+    const std::string name = m_objectTree->GetItemText(item).utf8_string();
+    const std::string type = parentText(item);
+    CObject* object = CObjectStore::getInstance().findObject(name, type);
+    // An item without its object leaves the preview empty.
+    if (!object) {
+        replacePlot(m_browserPlotPanel, m_browserPlot);
+        m_objectInfoText->SetValue(wxEmptyString);
+        return;
+    }
+    std::string text = objectInfoHead(type, name, object->makeJSON());
+    plWindow* plot = replacePlot(m_browserPlotPanel, m_browserPlot);
+    const wxPen green(*wxGREEN, 2, wxPENSTYLE_SOLID);
+    const wxPen red(*wxRED, 2, wxPENSTYLE_SOLID);
+
+    if (type == "KeuningHYDRO") {
+        auto* hull = dynamic_cast<CKeuningHYDRO*>(object);
+        // A hull whose tables cannot be built has reported it.
+        if (!hull || !hull->checkAndGenerateSplines())
+            return;
+        const CObjectStore& store = CObjectStore::getInstance();
+        const ResistanceCurves curves = sampleResistance(*hull, store.diagramLeeway, store.diagramHeel);
+        auto* xAxis = new plScaleX(tr("Speed [m/s]"), plAXIS_BORDER_BOTTOM_OR_LEFT, false, plLABEL_NUMBER);
+        xAxis->SetDrawOutsideMargins(true);
+        plot->AddLayer(xAxis, true);
+        plot->AddLayer(new plScaleY(tr("Resistance [N]"), plAXIS_BORDER_BOTTOM_OR_LEFT, false), true);
+        plFXYVector* upright = curve("Ru [N] upright resistance", green, curves.speed, curves.upright);
+        upright->SetDrawOutsideMargins(true);
+        plot->AddLayer(upright, true);
+        plFXYVector* heeled = curve(wxString::FromUTF8(heeledCurveName(store.diagramLeeway, store.diagramHeel)),
+                                    red, curves.speed, curves.heeled);
+        heeled->SetDrawOutsideMargins(true);
+        plot->AddLayer(heeled, true);
+        plot->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH), true);
+        plot->Fit(0.0, curves.viewSpeed, 0.0, curves.viewResistance, nullptr, nullptr);
+    }
+    else {
+        const std::optional<SailPreview> sail = sailPreview(*object, type);
+        const CoefficientCurves curves = sail ? sail->curves : CoefficientCurves{};
+        if (sail)
+            text += sail->areaLine;
+        auto* xAxis = new plScaleX(tr("AWA [°]"), plAXIS_BORDER_BOTTOM_OR_LEFT, false, plLABEL_NUMBER);
+        xAxis->SetDrawOutsideMargins(true);
+        plot->AddLayer(xAxis, true);
+        plot->AddLayer(new plScaleY(tr("CL CD [-]"), plAXIS_BORDER_BOTTOM_OR_LEFT, false), true);
+        plot->AddLayer(curve("CL", green, curves.awa, curves.cl), true);
+        plot->AddLayer(curve("CD0", red, curves.awa, curves.cd), true);
+        plot->Fit(0.0, 180.0, 0.0, 1.8, nullptr, nullptr);
+    }
+    plot->UpdateAll();
+    m_objectInfoText->SetValue(wxString::FromUTF8(text));
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event)
@@ -362,9 +456,57 @@ void CMainFrame::OnPreferences(wxCommandEvent&)
         readPreferences(dialog, CObjectStore::getInstance());
 }
 
-void CMainFrame::OnPrintSetChanged(wxCommandEvent&) {}
+void CMainFrame::OnPrintSetChanged(wxCommandEvent&)
+{
+    try {
+        drawSailPlan();
+    } catch (const std::exception& e) {
+        showError(std::string("Cannot draw the sail plan: ") + e.what());
+    }
+}
 
-void CMainFrame::OnReefChanged(wxSpinDoubleEvent&) {}
+void CMainFrame::drawSailPlan()
+{
+    const CObjectStore& store = CObjectStore::getInstance();
+    const auto chosen = [&](std::size_t row) {
+        return store.findObject(m_printSetChoices[row]->GetStringSelection().utf8_string(), printSetTypes[row]);
+    };
+    PrintSet set;
+    set.main = dynamic_cast<const CMain*>(chosen(0));
+    set.jib = dynamic_cast<const CJib*>(chosen(1));
+    set.spi = dynamic_cast<const CSpi*>(chosen(2));
+    set.hsf = dynamic_cast<const CHsf*>(chosen(3));
+    set.rig = dynamic_cast<const CRig*>(chosen(4));
+    set.hull = dynamic_cast<const CKeuningHYDRO*>(chosen(5));
+    set.reef = m_reefFactorSpin->GetValue();
+
+    plWindow* plot = replacePlot(m_sailPlanPage, m_sailPlanPlot);
+    plot->LockAspect(true);
+    auto* xAxis = new plScaleX(tr("x"), plAXIS_BORDER_BOTTOM_OR_LEFT, false, plLABEL_NUMBER);
+    xAxis->SetDrawOutsideMargins(true);
+    plot->AddLayer(xAxis, true);
+    plot->AddLayer(new plScaleY(tr("y"), plAXIS_BORDER_BOTTOM_OR_LEFT, false), true);
+
+    // Indexed by PlanPen.
+    const std::array<wxPen, 7> pens{
+        wxPen(*wxGREEN, 2, wxPENSTYLE_SOLID), wxPen(*wxBLACK, 2, wxPENSTYLE_SOLID),
+        wxPen(*wxRED, 2, wxPENSTYLE_SOLID),   wxPen(*wxBLUE, 2, wxPENSTYLE_SOLID),
+        wxPen(*wxYELLOW, 2, wxPENSTYLE_SOLID), wxPen(*wxCYAN, 2, wxPENSTYLE_SOLID),
+        wxPen(*wxCYAN, 2, wxPENSTYLE_LONG_DASH)};
+    for (const PlanLayer& outline : sailPlanLayers(set)) {
+        plFXYVector* layer = curve(wxString::FromUTF8(outline.name), pens[static_cast<std::size_t>(outline.pen)],
+                                   outline.xs, outline.ys);
+        layer->ShowName(outline.showName);
+        plot->AddLayer(layer, true);
+    }
+    plot->UpdateAll();
+    plot->Fit();
+}
+
+void CMainFrame::OnReefChanged(wxSpinDoubleEvent& event)
+{
+    OnPrintSetChanged(event);
+}
 
 void CMainFrame::OnWriteCompareTable(wxCommandEvent&)
 {

@@ -51,6 +51,10 @@ public:
     plWindow* polarPlot() const { return m_polarPlot; }
     // The panel of the compare table last written, or null.
     wxPanel* compareTablePanel() const { return m_compareTablePanel; }
+    // The preview of the selected object and the sail and lateral plan; null
+    // until first drawn.
+    plWindow* browserPlot() const { return m_browserPlot; }
+    plWindow* sailPlanPlot() const { return m_sailPlanPlot; }
 
 private:
     // Project files.
@@ -64,8 +68,11 @@ private:
     void OnDeleteAllObjects(wxCommandEvent& event);
     void OnCloneSelectedObject(wxCommandEvent& event);
 
-    // Only objects can be selected in the tree, never the root or a category node.
+    // Only objects can be selected in the tree, never the root or a category
+    // node; a selected object is previewed.
     void OnTreeSelChanging(wxTreeEvent& event);
+    void showPreview(const wxTreeItemId& item);
+    void drawSailPlan();
 
     void OnClose(wxCloseEvent& event);
 
@@ -92,6 +99,8 @@ private:
     wxPanel* m_resultTablePanel = nullptr;
     plWindow* m_polarPlot = nullptr;
     wxPanel* m_compareTablePanel = nullptr;
+    plWindow* m_browserPlot = nullptr;
+    plWindow* m_sailPlanPlot = nullptr;
     wxImageList* m_treeImages = nullptr;
     std::array<wxTreeItemId, 9> m_treeNodes;
 

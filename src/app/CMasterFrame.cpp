@@ -1,5 +1,7 @@
 #include "CMasterFrame.h"
 
+#include <algorithm>
+
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -157,7 +159,10 @@ void CMasterFrame::buildLeftColumn()
 
     m_printSetGridPanel = new wxPanel(m_printSetPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
     m_printSetGridPanel->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
-    auto* printSetGrid = new wxGridSizer(7, 2, 0, 0);
+    // Each column as wide as its widest cell, so that the long row labels
+    // stay whole beside their choices in the narrow left column.
+    auto* printSetGrid = new wxFlexGridSizer(7, 2, 0, 0);
+    printSetGrid->AddGrowableCol(1);
     const std::array<wxString, 6> rowLabels{_("MAIN"), _("JIB"), _("SPINNAKER"), _("Headsail set flying HSF"),
                                             _("RIG"), _("KeuningHYDRO")};
     for (std::size_t row = 0; row < rowLabels.size(); ++row) {
@@ -168,7 +173,7 @@ void CMasterFrame::buildLeftColumn()
                                               wxDefaultSize, 1, items, 0);
         m_printSetChoices[row]->SetSelection(0);
         m_printSetChoices[row]->SetMinSize(wxSize(100, -1));
-        printSetGrid->Add(m_printSetChoices[row], 0, wxALL, 5);
+        printSetGrid->Add(m_printSetChoices[row], 0, wxALL | wxEXPAND, 5);
     }
     m_reefFactorLabel = addLabel(m_printSetGridPanel, _("Reef Factor:"));
     printSetGrid->Add(m_reefFactorLabel, 0, wxALL, 5);
@@ -357,6 +362,9 @@ void CMasterFrame::m_splitter1OnIdle(wxIdleEvent&)
 
 void CMasterFrame::m_splitter2OnIdle(wxIdleEvent&)
 {
-    m_splitter2->SetSashPosition(printSetSash, true);
+    // The sash goes higher where the Print Set pane would be too low for its rows.
+    const int roomForPrintSet =
+        m_splitter2->GetClientSize().y - m_splitter2->GetSashSize() - m_printSetPanel->GetBestSize().y;
+    m_splitter2->SetSashPosition(std::min(printSetSash, roomForPrintSet), true);
     m_splitter2->Unbind(wxEVT_IDLE, &CMasterFrame::m_splitter2OnIdle, this);
 }
