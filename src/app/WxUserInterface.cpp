@@ -7,6 +7,8 @@
 #include <wx/utils.h>
 
 #include "RunWindows.h"
+#include "editors/VPPDialog.h"
+#include "editors/mykeuningHYDRODialog.h"
 
 WxUserInterface::~WxUserInterface()
 {
@@ -75,4 +77,14 @@ void WxUserInterface::editSweepRanges(CObjectStore& store)
     fillForceRanges(dialog, store);
     if (dialog.ShowModal() == wxID_OK)
         readForceRanges(dialog, store);
+}
+
+void WxUserInterface::edit(CKeuningHYDRO& hull)
+{
+    editHull(hull);
+}
+
+void WxUserInterface::edit(Sulnarsetup& setup)
+{
+    editSetup(setup);
 }

@@ -22,6 +22,9 @@ public:
 
     void editSweepRanges(CObjectStore& store) override;
 
+    void edit(CKeuningHYDRO& hull) override;
+    void edit(Sulnarsetup& setup) override;
+
     // The progress window while a run is going on, else null.
     GaugeFrame* progressWindow() const { return gaugeFrame.get(); }
 
