@@ -77,6 +77,7 @@ VPPDialog::VPPDialog(wxWindow* parent, wxWindowID id, const wxString& title, con
     m_nameLabel = label(this, "Name of this VPP Setup:");
     nameRow->Add(m_nameLabel, 0, wxALL, 5);
     m_name = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0);
+    m_name->SetMinSize(wxSize(250, -1));
     nameRow->Add(m_name, 0, wxALL, 5);
     column->Add(nameRow, 1, wxEXPAND | wxSHAPED, 5);
 
@@ -87,7 +88,7 @@ VPPDialog::VPPDialog(wxWindow* parent, wxWindowID id, const wxString& title, con
     m_windGrid = labelledGrid(this, 6000, {"Min", "Max", "Inc"}, {"TWS [m/s]:", "TWA [°]:"}, false);
     body->Add(m_windGrid, 0, wxALL, 0);
     m_windGap = label(this, "");
-    body->Add(m_windGap, 0, wxALL, 5);
+    body->Add(m_windGap, 0, wxALL, 0);
     m_boundsHeading = heading(this, "Initial Values, lower and Upper bounds");
     body->Add(m_boundsHeading, 0, wxALL | wxEXPAND, 5);
     m_boundsGrid = labelledGrid(this, 6001,
@@ -96,7 +97,7 @@ VPPDialog::VPPDialog(wxWindow* parent, wxWindowID id, const wxString& title, con
     m_boundsGrid->SetFont(normalFont());
     body->Add(m_boundsGrid, 0, wxALL, 0);
     m_boundsGap = label(this, "");
-    body->Add(m_boundsGap, 0, wxALL, 5);
+    body->Add(m_boundsGap, 0, wxALL, 0);
 
     auto* lower = new wxBoxSizer(wxHORIZONTAL);
     auto* activeSet = new wxFlexGridSizer(7, 2, 0, 0);
@@ -115,7 +116,9 @@ VPPDialog::VPPDialog(wxWindow* parent, wxWindowID id, const wxString& title, con
         *rows[i].first = label(this, rowLabels[i]);
         activeSet->Add(*rows[i].first, 0, wxALL, 5);
         *rows[i].second = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0);
-        activeSet->Add(*rows[i].second, 0, wxALL, 5);
+        // A choice is taller than its label on GTK: little room above and below
+        // keeps the six rows and the buttons inside the dialog.
+        activeSet->Add(*rows[i].second, 0, wxLEFT | wxRIGHT | wxTOP, 5);
     }
     lower->Add(activeSet, 1, wxEXPAND, 5);
 
@@ -209,6 +212,10 @@ void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectSto
 
     for (const GridRow& row : gridRows)
         setGridValuesFromVector(dialog.*row.grid, row.row, setup.*row.values);
+    // Columns as wide as their labels and numbers.
+    dialog.m_windGrid->AutoSizeColumns(false);
+    dialog.m_boundsGrid->AutoSizeColumns(false);
+    dialog.Layout();
 }
 
 bool readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)

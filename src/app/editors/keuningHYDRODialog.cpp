@@ -64,21 +64,29 @@ constexpr NumberRow rightingRows[] = {
     {"Max. Righting Moment (for constraint heel angle)", "Mxr_max [Nm]:", 0, 1000000000, 1, 0},
 };
 
-wxStaticText* text(wxWindow* parent, const char* label)
+// GTK's spin controls are wide and tall: the forms' descriptions wrap onto a
+// second line and the form rows have no room below, so that the three
+// sections of a row fit the dialog side by side.
+constexpr int descriptionWidth = 150;
+constexpr int cellFlags = wxLEFT | wxRIGHT | wxTOP;
+
+wxStaticText* text(wxWindow* parent, const char* label, int wrap = -1)
 {
     auto* text = new wxStaticText(parent, wxID_ANY, tr(label), wxDefaultPosition, wxDefaultSize, 0);
-    text->Wrap(-1);
+    text->Wrap(wrap);
     return text;
 }
 
-// A section: its heading on the caption colour, added to `row`.
+// A section: its heading on the caption colour, added to `row`. Sections and
+// rows keep their natural sizes: shares in proportion would size every
+// section as the widest and make the panel larger than the dialog on GTK.
 wxBoxSizer* section(wxWindow* parent, wxBoxSizer* row, const char* title, int flags)
 {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     wxStaticText* heading = text(parent, title);
     heading->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_ACTIVECAPTION));
     sizer->Add(heading, 0, wxALL | wxEXPAND, 5);
-    row->Add(sizer, 1, flags, 5);
+    row->Add(sizer, 0, flags, 5);
     return sizer;
 }
 
@@ -102,13 +110,13 @@ wxSpinCtrlDouble* numberControl(wxWindow* parent, const NumberRow& row)
 // given, fills a fourth column.
 template <std::size_t N, class Fourth>
 void addRows(wxWindow* parent, wxFlexGridSizer* sizer, const NumberRow (&rows)[N], wxSpinCtrlDouble** controls,
-             Fourth fourth)
+             int wrap, Fourth fourth)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        sizer->Add(text(parent, rows[i].description), 0, wxALL, 5);
-        sizer->Add(text(parent, rows[i].label), 0, wxALL, 5);
+        sizer->Add(text(parent, rows[i].description, wrap), 0, cellFlags, 5);
+        sizer->Add(text(parent, rows[i].label), 0, cellFlags, 5);
         controls[i] = numberControl(parent, rows[i]);
-        sizer->Add(controls[i], 0, wxALL, 5);
+        sizer->Add(controls[i], 0, cellFlags, 5);
         fourth(i);
     }
 }
@@ -124,6 +132,7 @@ wxGrid* heelGrid(wxWindow* parent, int columns, const std::vector<const char*>& 
     grid->SetMargins(0, 0);
     grid->EnableDragColMove(false);
     grid->EnableDragColSize(true);
+    grid->SetColLabelSize(wxGRID_AUTOSIZE);
     grid->SetColLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
     grid->EnableDragRowSize(true);
     for (std::size_t row = 0; row < rows.size(); ++row)
@@ -150,17 +159,17 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     auto* dimensionsRow = new wxBoxSizer(wxHORIZONTAL);
     wxBoxSizer* hull = section(panel, dimensionsRow, "Keuning Hull Dimensions", wxEXPAND);
     wxFlexGridSizer* hullForm = form(4);
-    hullForm->Add(text(panel, "Identifier for DB"), 0, wxALL, 5);
-    hullForm->Add(text(panel, "Name:"), 0, wxALL, 5);
+    hullForm->Add(text(panel, "Identifier for DB", descriptionWidth), 0, cellFlags, 5);
+    hullForm->Add(text(panel, "Name:"), 0, cellFlags, 5);
     m_name = new wxTextCtrl(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(60, -1), 0);
-    hullForm->Add(m_name, 0, wxALL, 5);
-    hullForm->Add(text(panel, ""), 0, wxALL, 5);
-    addRows(panel, hullForm, hullRows, m_dimensions.data(), [&](std::size_t row) {
+    hullForm->Add(m_name, 0, cellFlags | wxEXPAND, 5);
+    hullForm->Add(text(panel, ""), 0, cellFlags, 5);
+    addRows(panel, hullForm, hullRows, m_dimensions.data(), descriptionWidth, [&](std::size_t row) {
         if (row == rowSc) {
             m_estimateScButton = new wxButton(panel, wxID_ANY, tr("Estimate Sc"));
-            hullForm->Add(m_estimateScButton, 0, wxALL, 5);
+            hullForm->Add(m_estimateScButton, 0, cellFlags, 5);
         } else {
-            hullForm->Add(text(panel, ""), 0, wxALL, 5);
+            hullForm->Add(text(panel, ""), 0, cellFlags, 5);
         }
     });
     hull->Add(hullForm, 1, wxEXPAND, 5);
@@ -168,15 +177,15 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     const auto noFourth = [](std::size_t) {};
     wxBoxSizer* keel = section(panel, dimensionsRow, "Keuning Keel Dimensions", wxEXPAND);
     wxFlexGridSizer* keelForm = form(3);
-    addRows(panel, keelForm, keelRows, m_dimensions.data() + std::size(hullRows), noFourth);
+    addRows(panel, keelForm, keelRows, m_dimensions.data() + std::size(hullRows), descriptionWidth, noFourth);
     keel->Add(keelForm, 1, wxEXPAND, 5);
 
     wxBoxSizer* rudder = section(panel, dimensionsRow, "Keuning Rudder Dimensins", wxEXPAND);
     wxFlexGridSizer* rudderForm = form(3);
     addRows(panel, rudderForm, rudderRows, m_dimensions.data() + std::size(hullRows) + std::size(keelRows),
-            noFourth);
+            descriptionWidth, noFourth);
     rudder->Add(rudderForm, 1, wxEXPAND, 5);
-    panelSizer->Add(dimensionsRow, 2, wxEXPAND, 5);
+    panelSizer->Add(dimensionsRow, 0, wxEXPAND, 5);
 
     auto* tablesRow = new wxBoxSizer(wxHORIZONTAL);
     wxBoxSizer* heeled = section(panel, tablesRow, "Heeled Principal DImensions", wxEXPAND | wxSHAPED);
@@ -197,11 +206,11 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
 
     wxBoxSizer* righting = section(panel, tablesRow, "Righting Moment", wxEXPAND | wxSHAPED);
     wxFlexGridSizer* rightingForm = form(3);
-    addRows(panel, rightingForm, rightingRows, m_righting.data(), noFourth);
+    addRows(panel, rightingForm, rightingRows, m_righting.data(), -1, noFourth);
     righting->Add(rightingForm, 1, wxEXPAND, 5);
     m_rightingArmGrid = heelGrid(panel, 5, {"Heel [°]:", "RA [m]:"});
     righting->Add(m_rightingArmGrid, 0, wxALL, 5);
-    panelSizer->Add(tablesRow, 1, wxEXPAND, 5);
+    panelSizer->Add(tablesRow, 0, wxEXPAND, 5);
 
     auto* lastRow = new wxBoxSizer(wxHORIZONTAL);
     wxBoxSizer* munk = section(panel, lastRow, "Munk Moment Data", wxEXPAND);
@@ -212,9 +221,9 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     lateral->Add(text(panel, "MyLabel"), 0, wxALL, 5);
     m_lateralArea = numberControl(panel, {"", "", 0, 1000, 1, 3});
     lateral->Add(m_lateralArea, 0, wxALL, 5);
-    munk->Add(lateral, 1, wxEXPAND, 5);
+    munk->Add(lateral, 0, wxEXPAND, 5);
     m_formFactorGrid = heelGrid(panel, 5, {"Heel [°]:", "C_form [-]:"});
-    munk->Add(m_formFactorGrid, 1, wxALL, 5);
+    munk->Add(m_formFactorGrid, 0, wxALL, 5);
 
     auto* buttonBar = new wxBoxSizer(wxHORIZONTAL);
     m_buttons = new wxStdDialogButtonSizer();
@@ -226,7 +235,7 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     buttonBar->Add(m_buttons, 1, wxEXPAND, 5);
     buttonBar->Add(0, 0, 1, wxEXPAND, 5);
     lastRow->Add(buttonBar, 1, wxEXPAND, 5);
-    panelSizer->Add(lastRow, 1, wxEXPAND, 5);
+    panelSizer->Add(lastRow, 0, wxEXPAND, 5);
 
     m_panel->SetSizer(panelSizer);
     m_panel->Layout();
