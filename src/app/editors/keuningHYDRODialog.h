@@ -34,13 +34,13 @@ protected:
     virtual void OnEstimateHeeledDims(wxCommandEvent& event) { event.Skip(); }
 
     wxScrolledWindow* m_panel;
-    wxButton* m_estimateScButton;
     wxStdDialogButtonSizer* m_buttons;
     wxButton* m_buttonsOK;
     wxButton* m_buttonsCancel;
 
 public:
     wxTextCtrl* m_name;
+    wxButton* m_estimateScButton;
     // The hull, keel and rudder numbers in row order, "Vc" to "VCE_r".
     std::array<wxSpinCtrlDouble*, 31> m_dimensions;
     wxCheckBox* m_useTabulatedHeeledDims;
