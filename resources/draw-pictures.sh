@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the pictures compiled into the program: the splash logo and the run
 # button as uncompressed 24-bit BMP files, the tree icons as 32 x 32 XPM
-# images with two characters per pixel. Needs ImageMagick and python3.
+# images with two characters per pixel; the editors' measurement drawings
+# come from draw-drawings.py. Needs ImageMagick and python3.
 # Run it from anywhere; it rewrites the files next to itself.
 set -e
 cd "$(dirname "$0")"
@@ -90,3 +91,5 @@ leaf spiExIcon $SAIL -fill '#e34a4a' -draw "path 'M 9,26 Q 4,13 16,5 Q 28,13 23,
 leaf rigExIcon $MAST -draw "line 16,4 16,28" -draw "line 10,11 22,11" -stroke '#808080' -strokewidth 1 -draw "line 16,5 10,11" -draw "line 16,5 22,11"
 leaf hullExIcon $HULL -draw "polygon 4,12 28,12 23,19 9,19" -fill '#333333' -draw "polygon 14,19 18,19 17,27 15,27"
 leaf VppRunExIcon -fill none -stroke '#c03030' -strokewidth 2 -draw "path 'M 16,26 Q 6,15 12,8 Q 21,6 22,13 Q 24,21 16,26'"
+
+python3 draw-drawings.py

@@ -7,8 +7,9 @@
 #include <wx/utils.h>
 
 #include "RunWindows.h"
-#include "editors/VPPDialog.h"
-#include "editors/mykeuningHYDRODialog.h"
+#include "SailEditors.h"
+#include "VPPDialog.h"
+#include "mykeuningHYDRODialog.h"
 
 WxUserInterface::~WxUserInterface()
 {
@@ -79,12 +80,37 @@ void WxUserInterface::editSweepRanges(CObjectStore& store)
         readForceRanges(dialog, store);
 }
 
-void WxUserInterface::edit(CKeuningHYDRO& hull)
+void WxUserInterface::edit(CMain& object)
 {
-    editHull(hull);
+    editMainSail(object);
 }
 
-void WxUserInterface::edit(Sulnarsetup& setup)
+void WxUserInterface::edit(CJib& object)
 {
-    editSetup(setup);
+    editJib(object);
+}
+
+void WxUserInterface::edit(CSpi& object)
+{
+    editSpinnaker(object);
+}
+
+void WxUserInterface::edit(CHsf& object)
+{
+    editHeadsailSetFlying(object);
+}
+
+void WxUserInterface::edit(CRig& object)
+{
+    editRig(object);
+}
+
+void WxUserInterface::edit(CKeuningHYDRO& object)
+{
+    editHull(object);
+}
+
+void WxUserInterface::edit(Sulnarsetup& object)
+{
+    editSetup(object);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application's side of the core's user interface: message boxes, the
-// error log, the progress window and the sweep-range dialog.
+// error log, the progress window, the sweep-range dialog and the editors of
+// the design objects.
 
 #include <type_traits>
 
@@ -22,8 +23,14 @@ public:
 
     void editSweepRanges(CObjectStore& store) override;
 
-    void edit(CKeuningHYDRO& hull) override;
-    void edit(Sulnarsetup& setup) override;
+    using UserInterface::edit;
+    void edit(CMain& object) override;
+    void edit(CJib& object) override;
+    void edit(CSpi& object) override;
+    void edit(CHsf& object) override;
+    void edit(CRig& object) override;
+    void edit(CKeuningHYDRO& object) override;
+    void edit(Sulnarsetup& object) override;
 
     // The progress window while a run is going on, else null.
     GaugeFrame* progressWindow() const { return gaugeFrame.get(); }

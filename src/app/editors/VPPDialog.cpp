@@ -8,6 +8,7 @@
 #include <wx/settings.h>
 
 #include "CObjectStore.h"
+#include "EditorControls.h"
 #include "HelperFcts.h"
 #include "Sulnarsetup.h"
 #include "Translate.h"
@@ -194,7 +195,7 @@ double twsCount(wxGrid* windGrid)
 
 void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectStore& store)
 {
-    dialog.m_name->SetValue(wxString::FromUTF8(setup.name));
+    fillName(dialog.m_name, setup.name);
     dialog.m_jibPoledWindward->SetValue(setup.jibPoledWindward);
     dialog.m_searchGlobal->SetValue(setup.searchGlobal);
 
@@ -228,11 +229,11 @@ bool readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)
         return false;
     }
 
-    setup.name = dialog.m_name->GetValue().utf8_string();
+    readName(dialog.m_name, setup.name);
     setup.jibPoledWindward = dialog.m_jibPoledWindward->GetValue();
     setup.searchGlobal = dialog.m_searchGlobal->GetValue();
     for (const ActiveChoice& active : activeChoices)
-        setup.*active.name = (dialog.*active.choice)->GetStringSelection().utf8_string();
+        readChoice(dialog.*active.choice, setup.*active.name);
     for (const GridRow& row : gridRows)
         getGridValuesToVector(dialog.*row.grid, row.row, setup.*row.values);
     return true;

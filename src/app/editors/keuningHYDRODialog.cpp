@@ -4,6 +4,7 @@
 
 #include <wx/settings.h>
 
+#include "EditorControls.h"
 #include "Translate.h"
 
 namespace {
@@ -12,56 +13,53 @@ namespace {
 struct NumberRow {
     const char* description;
     const char* label;
-    double min;
-    double max;
-    double increment;
-    int digits;
+    SpinRange range;
 };
 
 constexpr NumberRow hullRows[] = {
-    {"Buoyancy of Canoe Body", "Vc [m³]:", 0, 100, 0.1, 3},
-    {"Draft of Canoe Body", "Tc [m]:", 0, 10, 0.01, 3},
-    {"Length of Waterline", "Lwl [m]:", 1, 100, 0.1, 3},
-    {"Beam of Waterline", "Bwl [m]:", 0, 100, 0.1, 3},
-    {"Wetted Surface Upright at rest", "Sc [m²]:", 0, 500, 0.1, 3},
-    {"Wetted Main Section Area", "Ax [m²]:", 0, 100, 0.1, 3},
-    {"Water Plane Area", "Aw [m²]", 0, 100, 0.1, 3},
-    {"Long. Centre of Buoyancy w.r.t. origin", "LCB [m]:", -100, 100, 0.1, 3},
-    {" Long. Centre of Flotation w.r.t. origin", "LCF [m]:", -100, 100, 0.1, 3},
-    {"Long. Metacentric Height", "GMl [m]", 0, 100, 0.1, 3},
-    {"Long. Position of FPP w.r.t. origin", "xFPP [m]", -100, 0, 0.1, 3},
-    {"Length Reduction Factor for Rn", "Lrefratio [-]:", 0.1, 2, 0.1, 3},
+    {"Buoyancy of Canoe Body", "Vc [m³]:", {0, 100, 0.1, 3}},
+    {"Draft of Canoe Body", "Tc [m]:", {0, 10, 0.01, 3}},
+    {"Length of Waterline", "Lwl [m]:", {1, 100, 0.1, 3}},
+    {"Beam of Waterline", "Bwl [m]:", {0, 100, 0.1, 3}},
+    {"Wetted Surface Upright at rest", "Sc [m²]:", {0, 500, 0.1, 3}},
+    {"Wetted Main Section Area", "Ax [m²]:", {0, 100, 0.1, 3}},
+    {"Water Plane Area", "Aw [m²]", {0, 100, 0.1, 3}},
+    {"Long. Centre of Buoyancy w.r.t. origin", "LCB [m]:", {-100, 100, 0.1, 3}},
+    {" Long. Centre of Flotation w.r.t. origin", "LCF [m]:", {-100, 100, 0.1, 3}},
+    {"Long. Metacentric Height", "GMl [m]", {0, 100, 0.1, 3}},
+    {"Long. Position of FPP w.r.t. origin", "xFPP [m]", {-100, 0, 0.1, 3}},
+    {"Length Reduction Factor for Rn", "Lrefratio [-]:", {0.1, 2, 0.1, 3}},
 };
 
 constexpr NumberRow keelRows[] = {
-    {"Keel Mean Profile Length", "ck [m]:", 0, 100, 0.01, 3},
-    {"Keel Mean Blade Draft", "bk [m]:", 0, 100, 0.01, 3},
-    {"Profile Thickness Ratio", "TCRk [-]:", 0.001, 1, 0.001, 3},
-    {"Keel Envelope Taper Ratio", "TRk [-]:", 0, 2, 0.01, 3},
-    {"Keel Lateral Projected Area", "Ak [m²]:", 0, 100, 0.01, 3},
-    {"Keel Wetted Surface", "Sk [m²]:", 0, 100, 0.01, 3},
-    {"Keel Volume", "Vk [m³]:", 0, 100, 0.01, 3},
-    {"Keel Rake Angle", "Lambda_k [°]:", -30, 30, 1, 2},
-    {"Vertical Center of Keel Buoyancy from WL", "Zcbk [m]:", 0, 100, 0.01, 3},
-    {"Long. Centre of Effort w.r.t. origin", "LCE_k [m]:", -20, 20, 0.1, 3},
-    {"Vertical Centre of Effort w.r.t. origin", "VCE_k [m]:", -20, 20, 0.01, 3},
+    {"Keel Mean Profile Length", "ck [m]:", {0, 100, 0.01, 3}},
+    {"Keel Mean Blade Draft", "bk [m]:", {0, 100, 0.01, 3}},
+    {"Profile Thickness Ratio", "TCRk [-]:", {0.001, 1, 0.001, 3}},
+    {"Keel Envelope Taper Ratio", "TRk [-]:", {0, 2, 0.01, 3}},
+    {"Keel Lateral Projected Area", "Ak [m²]:", {0, 100, 0.01, 3}},
+    {"Keel Wetted Surface", "Sk [m²]:", {0, 100, 0.01, 3}},
+    {"Keel Volume", "Vk [m³]:", {0, 100, 0.01, 3}},
+    {"Keel Rake Angle", "Lambda_k [°]:", {-30, 30, 1, 2}},
+    {"Vertical Center of Keel Buoyancy from WL", "Zcbk [m]:", {0, 100, 0.01, 3}},
+    {"Long. Centre of Effort w.r.t. origin", "LCE_k [m]:", {-20, 20, 0.1, 3}},
+    {"Vertical Centre of Effort w.r.t. origin", "VCE_k [m]:", {-20, 20, 0.01, 3}},
 };
 
 constexpr NumberRow rudderRows[] = {
-    {"Rudder Mean Profile Length", "cr [m]:", 0, 100, 0.01, 3},
-    {"Rudder Mean Span", "br [m]:", 0, 100, 0.01, 3},
-    {"Rudder Profile Thickness Ratio", "TCRr [-]:", 0.001, 1, 0.01, 3},
-    {"Rudder Lateral Projected Area", "Ar [m²]:", 0, 100, 0.01, 3},
-    {"Rudder Wetted Surface", "Sr [m²]", 0, 100, 0.01, 3},
-    {"Rudder Rake Angle", "Lambda_r [°]:", -30, 30, 1, 2},
-    {"Long. Centre of Effort w.r.t. origin", "LCE_r [m]:", -20, 20, 0.1, 3},
-    {"Vertical Centre of Effort w.r.t. origin", "VCE_r [m]:", -20, 20, 0.01, 3},
+    {"Rudder Mean Profile Length", "cr [m]:", {0, 100, 0.01, 3}},
+    {"Rudder Mean Span", "br [m]:", {0, 100, 0.01, 3}},
+    {"Rudder Profile Thickness Ratio", "TCRr [-]:", {0.001, 1, 0.01, 3}},
+    {"Rudder Lateral Projected Area", "Ar [m²]:", {0, 100, 0.01, 3}},
+    {"Rudder Wetted Surface", "Sr [m²]", {0, 100, 0.01, 3}},
+    {"Rudder Rake Angle", "Lambda_r [°]:", {-30, 30, 1, 2}},
+    {"Long. Centre of Effort w.r.t. origin", "LCE_r [m]:", {-20, 20, 0.1, 3}},
+    {"Vertical Centre of Effort w.r.t. origin", "VCE_r [m]:", {-20, 20, 0.01, 3}},
 };
 
 constexpr NumberRow rightingRows[] = {
-    {"Crew Weight", "mCrew [kg]:", 0, 10000, 1, 0},
-    {"Maximum Crew Righting Arm when hiking", "yCrewMax [m]:", 0, 100, 0.1, 2},
-    {"Max. Righting Moment (for constraint heel angle)", "Mxr_max [Nm]:", 0, 1000000000, 1, 0},
+    {"Crew Weight", "mCrew [kg]:", {0, 10000, 1, 0}},
+    {"Maximum Crew Righting Arm when hiking", "yCrewMax [m]:", {0, 100, 0.1, 2}},
+    {"Max. Righting Moment (for constraint heel angle)", "Mxr_max [Nm]:", {0, 1000000000, 1, 0}},
 };
 
 // GTK's spin controls are wide and tall: the forms' descriptions wrap onto a
@@ -98,13 +96,6 @@ wxFlexGridSizer* form(int columns)
     return form;
 }
 
-wxSpinCtrlDouble* numberControl(wxWindow* parent, const NumberRow& row)
-{
-    auto* control = new wxSpinCtrlDouble(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                         wxSP_ARROW_KEYS, row.min, row.max, 0.0, row.increment);
-    control->SetDigits(row.digits);
-    return control;
-}
 
 // Adds a description, a label and a number control per row; `fourth`, when
 // given, fills a fourth column.
@@ -115,7 +106,7 @@ void addRows(wxWindow* parent, wxFlexGridSizer* sizer, const NumberRow (&rows)[N
     for (std::size_t i = 0; i < N; ++i) {
         sizer->Add(text(parent, rows[i].description, wrap), 0, cellFlags, 5);
         sizer->Add(text(parent, rows[i].label), 0, cellFlags, 5);
-        controls[i] = numberControl(parent, rows[i]);
+        controls[i] = newSpinControl(parent, rows[i].range);
         sizer->Add(controls[i], 0, cellFlags, 5);
         fourth(i);
     }
@@ -219,7 +210,7 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     auto* lateral = new wxBoxSizer(wxHORIZONTAL);
     lateral->Add(text(panel, "A_Lateral"), 0, wxALL, 5);
     lateral->Add(text(panel, "MyLabel"), 0, wxALL, 5);
-    m_lateralArea = numberControl(panel, {"", "", 0, 1000, 1, 3});
+    m_lateralArea = newSpinControl(panel, {0, 1000, 1, 3});
     lateral->Add(m_lateralArea, 0, wxALL, 5);
     munk->Add(lateral, 0, wxEXPAND, 5);
     m_formFactorGrid = heelGrid(panel, 5, {"Heel [°]:", "C_form [-]:"});

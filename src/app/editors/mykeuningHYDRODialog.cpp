@@ -1,12 +1,12 @@
 #include "mykeuningHYDRODialog.h"
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 
 #include <wx/log.h>
 
 #include "CKeuningHYDRO.h"
+#include "EditorControls.h"
 #include "HelperFcts.h"
 #include "HullEstimators.h"
 #include "Translate.h"
@@ -63,14 +63,6 @@ void guarded(Estimate estimate)
     }
 }
 
-void readNumber(const wxSpinCtrlDouble* control, double& value)
-{
-    const double scale = std::pow(10.0, control->GetDigits());
-    const double shown = std::round(value * scale) / scale;
-    if (control->GetValue() != shown)
-        value = control->GetValue();
-}
-
 } // namespace
 
 void mykeuningHYDRODialog::OnEstimateSc(wxCommandEvent&)
@@ -103,11 +95,11 @@ void mykeuningHYDRODialog::OnEstimateHeeledDims(wxCommandEvent&)
 
 void fillHullDialog(mykeuningHYDRODialog& dialog, const CKeuningHYDRO& hull)
 {
-    dialog.m_name->SetValue(wxString::FromUTF8(hull.name));
+    fillName(dialog.m_name, hull.name);
     for (std::size_t i = 0; i < std::size(dimensionFields); ++i)
-        dialog.m_dimensions[i]->SetValue(hull.*dimensionFields[i]);
+        fillSpin(dialog.m_dimensions[i], hull.*dimensionFields[i]);
     for (std::size_t i = 0; i < std::size(rightingFields); ++i)
-        dialog.m_righting[i]->SetValue(hull.*rightingFields[i]);
+        fillSpin(dialog.m_righting[i], hull.*rightingFields[i]);
 
     dialog.m_useTabulatedHeeledDims->SetValue(hull.useTabulatedHeeledDimensions);
     dialog.m_estimateHeeledDimsButton->Enable(hull.useTabulatedHeeledDimensions);
@@ -126,22 +118,22 @@ void fillHullDialog(mykeuningHYDRODialog& dialog, const CKeuningHYDRO& hull)
     }
     dialog.m_munk->SetValue(false);
     dialog.m_munk->Enable(false);
-    dialog.m_lateralArea->SetValue(hull.Alat);
+    fillSpin(dialog.m_lateralArea, hull.Alat);
     dialog.fitPanel();
 }
 
 void readHullDialog(const mykeuningHYDRODialog& dialog, CKeuningHYDRO& hull)
 {
-    hull.name = dialog.m_name->GetValue().utf8_string();
+    readName(dialog.m_name, hull.name);
     for (std::size_t i = 0; i < std::size(dimensionFields); ++i)
-        readNumber(dialog.m_dimensions[i], hull.*dimensionFields[i]);
+        readSpin(dialog.m_dimensions[i], hull.*dimensionFields[i]);
     for (std::size_t i = 0; i < std::size(rightingFields); ++i)
-        readNumber(dialog.m_righting[i], hull.*rightingFields[i]);
+        readSpin(dialog.m_righting[i], hull.*rightingFields[i]);
     hull.useTabulatedHeeledDimensions = dialog.m_useTabulatedHeeledDims->GetValue();
     for (const GridTables& tables : gridTables)
         for (std::size_t row = 0; row < tables.rows.size(); ++row)
             getGridValuesToVector(dialog.*tables.grid, static_cast<int>(row), hull.*tables.rows[row]);
-    readNumber(dialog.m_lateralArea, hull.Alat);
+    readSpin(dialog.m_lateralArea, hull.Alat);
 }
 
 void editHull(CKeuningHYDRO& hull)

@@ -1,0 +1,94 @@
+#include "EditorControls.h"
+
+#include <cstdio>
+#include <utility>
+
+#include <wx/choice.h>
+#include <wx/spinctrl.h>
+#include <wx/textctrl.h>
+
+namespace {
+
+// The text a control with `digits` digits shows for `value`.
+std::string shownText(double value, unsigned digits)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", static_cast<int>(digits), value);
+    return text;
+}
+
+// GTK's spin buttons are far taller and wider than the controls the editors'
+// sizes were made for: a lower entry and narrower buttons let the rows fit.
+template <class Spin>
+class CompactSpin : public Spin {
+public:
+    template <class... Args>
+    explicit CompactSpin(Args&&... args) : Spin(std::forward<Args>(args)...)
+    {
+#ifdef __WXGTK3__
+        this->GTKApplyCssStyle("* { min-height: 24px; padding-top: 0; padding-bottom: 0; }"
+                               "button { min-height: 0; padding-left: 4px; padding-right: 4px; }");
+        this->InvalidateBestSize();
+        this->SetInitialSize();
+#endif
+    }
+};
+
+} // namespace
+
+wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
+{
+    auto* spin = new CompactSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                      wxSP_ARROW_KEYS, range.min, range.max, initial, range.increment);
+    spin->SetDigits(range.digits);
+    return spin;
+}
+
+wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial)
+{
+    return new CompactSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+                          min, max, initial);
+}
+
+void fillSpin(wxSpinCtrlDouble* spin, double value)
+{
+    spin->SetValue(value);
+}
+
+void fillSpin(wxSpinCtrl* spin, std::int32_t value)
+{
+    spin->SetValue(value);
+}
+
+void readSpin(const wxSpinCtrlDouble* spin, double& value)
+{
+    const double shown = spin->GetValue();
+    const bool inRange = value >= spin->GetMin() && value <= spin->GetMax();
+    if (!inRange || shownText(shown, spin->GetDigits()) != shownText(value, spin->GetDigits()))
+        value = shown;
+}
+
+void readSpin(const wxSpinCtrl* spin, std::int32_t& value)
+{
+    value = spin->GetValue();
+}
+
+void fillName(wxTextCtrl* text, const std::string& name)
+{
+    text->SetValue(wxString::FromUTF8(name));
+}
+
+void readName(const wxTextCtrl* text, std::string& name)
+{
+    name = text->GetValue().utf8_string();
+}
+
+void fillChoice(wxChoice* choice, const std::string& word)
+{
+    choice->SetStringSelection(wxString::FromUTF8(word));
+}
+
+void readChoice(const wxChoice* choice, std::string& word)
+{
+    word = choice->GetStringSelection().utf8_string();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// What every editor does with its controls: creating a floating-point spin
+// control with its range, increment and digits, filling it from a field and
+// reading it back, and moving names and option words between an object and its
+// controls as UTF-8.
+
+#include <cstdint>
+#include <string>
+
+class wxChoice;
+class wxSpinCtrl;
+class wxSpinCtrlDouble;
+class wxTextCtrl;
+class wxWindow;
+
+// Range, increment and shown digits of a floating-point spin control. The
+// defaults are the usual length control of the editors: 0 to 100 m in steps of
+// 0.1 with one digit.
+struct SpinRange {
+    double min = 0.0;
+    double max = 100.0;
+    double increment = 0.1;
+    unsigned digits = 1;
+};
+
+// A floating-point spin control with arrow keys, `range` and `initial` value.
+wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range = {}, double initial = 0.0);
+
+// An integer spin control with arrow keys from `min` to `max`, starting at `initial`.
+wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial = 0);
+
+// Shows the field's value; the control clamps it to its range. Sends no event.
+void fillSpin(wxSpinCtrlDouble* spin, double value);
+void fillSpin(wxSpinCtrl* spin, std::int32_t value);
+
+// Reads a control back into its field. A floating-point control shows its
+// value rounded to its digits, so the field keeps its stored value where the
+// control still shows that value rounded; a value the user changed, or a
+// stored value outside the control's range (or not finite), takes the control's.
+void readSpin(const wxSpinCtrlDouble* spin, double& value);
+void readSpin(const wxSpinCtrl* spin, std::int32_t& value);
+
+// The name's bytes, UTF-8, into a text control and back.
+void fillName(wxTextCtrl* text, const std::string& name);
+void readName(const wxTextCtrl* text, std::string& name);
+
+// Selects the item that matches `word` without regard to case; with none, the
+// selection stays as it was.
+void fillChoice(wxChoice* choice, const std::string& word);
+// The selected item's text, or an empty word when nothing is selected.
+void readChoice(const wxChoice* choice, std::string& word);
