@@ -14,15 +14,10 @@ protected:
     {
         EditorTest::SetUp();
         loadExample();
-        hullObject = store().findObject("Cruiser 10m hull", "KeuningHYDRO");
-    }
-    CKeuningHYDRO& hull() const { return dynamic_cast<CKeuningHYDRO&>(*hullObject); }
-    void editHull(std::function<int(mykeuningHYDRODialog&)> answer)
-    {
-        edit<mykeuningHYDRODialog>(hull(), std::move(answer));
+        hull = dynamic_cast<CKeuningHYDRO*>(store().findObject("Cruiser 10m hull", "KeuningHYDRO"));
     }
 
-    CObject* hullObject = nullptr;
+    CKeuningHYDRO* hull = nullptr;
 };
 
 // Sends a control's command event, as a click does.
@@ -39,17 +34,12 @@ bool heeledTableEnabled(const mykeuningHYDRODialog& d)
     return d.m_heeledGrid->IsEnabled();
 }
 
-void tick(wxCheckBox* box, bool value)
-{
-    box->SetValue(value);
-    click(box, wxEVT_CHECKBOX);
-}
 
 // The example hull is the estimators' worked example: Vc 7.5, Lwl 10, Bwl 3,
 // Tc 0.5, Ax 1, Sc 25. Its tables here are longer than the grids were built for.
 TEST_F(HullEditor, EstimatesAreKeptOnlyAfterOkAndOkWithoutChangesKeepsTheHull)
 {
-    CKeuningHYDRO& h = hull();
+    CKeuningHYDRO& h = *hull;
     h.PhiRA = {0, 10, 20, 30, 40, 50, 60, 70, 80, 90};
     h.RA = {0, 0.15, 0.28, 0.38, 0.45, 0.48, 0.47, 0.42, 0.33, 0.2};
     h.Phi = {5, 10, 15, 20, 25, 30, 35, 40, 45};
@@ -58,11 +48,12 @@ TEST_F(HullEditor, EstimatesAreKeptOnlyAfterOkAndOkWithoutChangesKeepsTheHull)
     h.Lrefratio = 0;    // below the control's range
     h.xFPP = 2;         // above it
     nlohmann::json expected = h.makeJSON();
-    editHull(([](mykeuningHYDRODialog& d) {
+    edit<mykeuningHYDRODialog>(*hull, ([](mykeuningHYDRODialog& d) {
         EXPECT_EQ(d.GetTitle(), "Edit Keuning Hull Hydrodynamic Dimensions");
         EXPECT_FALSE(heeledTableEnabled(d));
         EXPECT_FALSE(d.m_munk->IsEnabled());
-        tick(d.m_useTabulatedHeeledDims, true);
+        d.m_useTabulatedHeeledDims->SetValue(true);
+        click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);
         EXPECT_TRUE(heeledTableEnabled(d));
         click(d.m_estimateHeeledDimsButton, wxEVT_BUTTON);
         const std::pair<int, int> shown[] = {{0, 3}, {0, 4}, {1, 0}, {4, 2}, {5, 0}, {5, 3}};
@@ -71,15 +62,15 @@ TEST_F(HullEditor, EstimatesAreKeptOnlyAfterOkAndOkWithoutChangesKeepsTheHull)
             EXPECT_EQ(d.m_heeledGrid->GetCellValue(shown[i].first, shown[i].second), texts[i]);
         click(d.m_estimateScButton, wxEVT_BUTTON);
         EXPECT_DOUBLE_EQ(d.m_dimensions[keuningHYDRODialog::rowSc]->GetValue(), 25.728);
-        tick(d.m_useTabulatedHeeledDims, false);
+        d.m_useTabulatedHeeledDims->SetValue(false);
+        click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);
         EXPECT_FALSE(heeledTableEnabled(d));
         return wxID_CANCEL;
     }));
     EXPECT_EQ(h.makeJSON(), expected);
 
-    editHull(([](mykeuningHYDRODialog&) { return wxID_OK; }));
-    expected["Lrefratio"] = 0.1;
-    expected["xFPP"] = 0.0;
+    edit<mykeuningHYDRODialog>(*hull, ([](mykeuningHYDRODialog&) { return wxID_OK; }));
+    expected.update(nlohmann::json{{"Lrefratio", 0.1}, {"xFPP", 0.0}});
     EXPECT_EQ(h.makeJSON(), expected);
 }
 
@@ -87,18 +78,15 @@ TEST_F(HullEditor, OkWritesEveryFieldAndTheEstimates)
 {
     // Every number control in the dialog's order with a new value.
     const std::pair<const char*, double> numbers[] = {
-        {"Vc", 12},          {"Tc", 0.8},          {"Lwl", 12},        {"Bwl", 3.2},          {"Sc", 30},
-        {"Ax", 1.6},         {"Aw", 25.5},         {"LCB", -1.25},     {"LCF", -1.5},         {"GMl", 30.125},
-        {"xFPP", -0.75},     {"Lrefratio", 0.8},   {"ck", 1.05},       {"bk", 1.55},          {"TCRk", 0.105},
-        {"TRk", 0.55},       {"Ak", 1.65},         {"Sk", 3.35},       {"Vk", 0.35},          {"Lambda_k", -12},
-        {"Zcbk", 0.75},      {"LCE_k", -4.5},      {"VCE_k", -1.35},   {"cr", 0.45},          {"br", 1.15},
-        {"TCRr", 0.09},      {"Ar", 0.52},         {"Sr", 1.05},       {"Lambda_r", 7},       {"LCE_r", -9.5},
-        {"VCE_r", -0.65},    {"mCrew", 350},       {"yCrewMax", 1.55}, {"maxRightingMoment", 45000},
-        {"Alat", 7.25},
-    };
-    CKeuningHYDRO& h = hull();
+        {"Vc", 12}, {"Tc", 0.8}, {"Lwl", 12}, {"Bwl", 3.2}, {"Sc", 30}, {"Ax", 1.6}, {"Aw", 25.5}, {"LCB", -1.25},
+        {"LCF", -1.5}, {"GMl", 30.125}, {"xFPP", -0.75}, {"Lrefratio", 0.8}, {"ck", 1.05}, {"bk", 1.55},
+        {"TCRk", 0.105}, {"TRk", 0.55}, {"Ak", 1.65}, {"Sk", 3.35}, {"Vk", 0.35}, {"Lambda_k", -12}, {"Zcbk", 0.75},
+        {"LCE_k", -4.5}, {"VCE_k", -1.35}, {"cr", 0.45}, {"br", 1.15}, {"TCRr", 0.09}, {"Ar", 0.52}, {"Sr", 1.05},
+        {"Lambda_r", 7}, {"LCE_r", -9.5}, {"VCE_r", -0.65}, {"mCrew", 350}, {"yCrewMax", 1.55},
+        {"maxRightingMoment", 45000}, {"Alat", 7.25}};
+    CKeuningHYDRO& h = *hull;
     nlohmann::json expected = h.makeJSON();
-    editHull(([&](mykeuningHYDRODialog& d) {
+    edit<mykeuningHYDRODialog>(*hull, ([&](mykeuningHYDRODialog& d) {
         d.m_name->SetValue(wxString::FromUTF8("Rumpf Ü"));
         for (std::size_t i = 0; i < std::size(numbers); ++i) {
             wxSpinCtrlDouble* control = i < 31   ? d.m_dimensions[i]
@@ -106,7 +94,8 @@ TEST_F(HullEditor, OkWritesEveryFieldAndTheEstimates)
                                                  : d.m_lateralArea;
             control->SetValue(numbers[i].second);
         }
-        tick(d.m_useTabulatedHeeledDims, true);
+        d.m_useTabulatedHeeledDims->SetValue(true);
+        click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);
         // The heeled estimate takes Sc 30, then "Estimate Sc" replaces it.
         click(d.m_estimateHeeledDimsButton, wxEVT_BUTTON);
         click(d.m_estimateScButton, wxEVT_BUTTON);
