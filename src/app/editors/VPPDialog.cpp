@@ -219,14 +219,14 @@ void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectSto
     dialog.Layout();
 }
 
-bool readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)
+void readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)
 {
     // Truncating the count toward zero lets 7.95 pass and refuses 8.45; a zero
     // increment or missing cells give a count that is not finite.
     const double count = twsCount(dialog.m_windGrid);
     if (!std::isfinite(count) || count >= 8.0) {
         wxMessageBox("Too many TWS values. Maximum is 7.", "Error", wxOK | wxICON_ERROR);
-        return false;
+        return;
     }
 
     readName(dialog.m_name, setup.name);
@@ -236,7 +236,6 @@ bool readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)
         readChoice(dialog.*active.choice, setup.*active.name);
     for (const GridRow& row : gridRows)
         getGridValuesToVector(dialog.*row.grid, row.row, setup.*row.values);
-    return true;
 }
 
 void editSetup(Sulnarsetup& setup)

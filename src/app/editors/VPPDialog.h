@@ -58,8 +58,8 @@ void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectSto
 
 // Reads the dialog back into the setup after OK. A TWS range of more than 7
 // values, or one whose count is not a finite number, is refused with an error
-// box and leaves the setup as it was; the result tells whether it was read.
-bool readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup);
+// box and leaves the setup as it was.
+void readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup);
 
 // The editing operation of a setup: the dialog, shown modally, read on OK.
 void editSetup(Sulnarsetup& setup);

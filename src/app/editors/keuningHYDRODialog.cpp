@@ -96,7 +96,6 @@ wxFlexGridSizer* form(int columns)
     return form;
 }
 
-
 // Adds a description, a label and a number control per row; `fourth`, when
 // given, fills a fourth column.
 template <std::size_t N, class Fourth>

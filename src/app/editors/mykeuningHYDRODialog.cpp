@@ -69,7 +69,7 @@ void mykeuningHYDRODialog::OnEstimateSc(wxCommandEvent&)
 {
     guarded([this] {
         if (const auto Sc = estimateWettedSurface(canoeBody(*this)))
-            m_dimensions[rowSc]->SetValue(*Sc);
+            fillSpin(m_dimensions[rowSc], *Sc);
     });
 }
 
