@@ -147,14 +147,18 @@ def headsail(pic, tack, head, clew, names, leech_bulge, luff_bulge=0.0):
     pic.polyline([(foot[0] + ux, foot[1] + uy), (foot[0] + ux + vx, foot[1] + uy + vy),
                   (foot[0] + vx, foot[1] + vy)], MEASURE, 1)
     # Girths from the leech points to the nearest points of the luff.
+    # Names of the wide girths stand inside the sail, the narrow ones left of the luff.
     for fraction, name in names["girths"]:
         point = leech[round((1 - fraction) * (len(leech) - 1))]
         near = foot_on_line(point, tack, head)
-        pic.measure(near, point, name, (6, -2), "w", 10)
-    pic.measure(head, leech[1], names["head"], (6, -6), "w", 10)
+        if fraction <= 0.75:
+            pic.measure(near, point, name, (0, -6), "c", 10)
+        else:
+            pic.measure(near, point, name, ((near[0] - point[0]) / 2 - 6, 4), "e", 10)
+    pic.measure(head, leech[1], names["head"], ((head[0] - leech[1][0]) / 2 - 6, -2), "e", 10)
     pic.dot(tack, "T", (-6, 6), "e")
     pic.dot(clew, "C", (6, 6))
-    pic.dot(head, "H", (6, -2))
+    pic.dot(head)
 
 
 GIRTHS = [(0.25, "HQW"), (0.5, "HHW"), (0.75, "HTW"), (0.875, "HUW")]

@@ -1,6 +1,5 @@
 #include "EditorControls.h"
 
-#include <cstdio>
 #include <utility>
 
 #include <wx/choice.h>
@@ -10,11 +9,9 @@
 namespace {
 
 // The text a control with `digits` digits shows for `value`.
-std::string shownText(double value, unsigned digits)
+wxString shownText(double value, unsigned digits)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", static_cast<int>(digits), value);
-    return text;
+    return wxString::Format("%.*f", static_cast<int>(digits), value);
 }
 
 // GTK's spin buttons are far taller and wider than the controls the editors'
@@ -38,16 +35,17 @@ public:
 
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
 {
-    auto* spin = new CompactSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                      wxSP_ARROW_KEYS, range.min, range.max, initial, range.increment);
+    auto* spin = new CompactSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                                   wxDefaultSize, wxSP_ARROW_KEYS, range.min, range.max, initial,
+                                                   range.increment);
     spin->SetDigits(range.digits);
     return spin;
 }
 
 wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial)
 {
-    return new CompactSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
-                          min, max, initial);
+    return new CompactSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                       wxSP_ARROW_KEYS, min, max, initial);
 }
 
 void fillSpin(wxSpinCtrlDouble* spin, double value)

@@ -14,9 +14,8 @@
 
 namespace {
 
-// Border of every cell. GTK controls are taller than those the editors' sizes
-// were made for, so rows keep a small vertical gap to fit the dialog.
-constexpr int cellFlags = wxALL;
+// Border around every cell: GTK controls are larger than those the editors'
+// sizes were made for, so a narrower border than usual lets the rows fit.
 constexpr int cellBorder = 3;
 
 wxStaticText* newText(wxWindow* parent, const char* text)
@@ -40,10 +39,10 @@ SailForm::SailForm(wxDialog* dialog, int rows, Label labels)
 void SailForm::addRow(const char* description, const char* label, wxWindow* control, Label labelSide)
 {
     descriptions_.push_back(newText(dialog_, description));
-    form_->Add(descriptions_.back(), 0, cellFlags | wxALIGN_CENTER_VERTICAL, cellBorder);
+    form_->Add(descriptions_.back(), 0, wxALL | wxALIGN_CENTER_VERTICAL, cellBorder);
     const int side = labelSide == Label::Right ? wxALIGN_RIGHT : 0;
-    form_->Add(newText(dialog_, label), 0, cellFlags | wxALIGN_CENTER_VERTICAL | side, cellBorder);
-    form_->Add(control, 0, cellFlags | wxALIGN_CENTER_VERTICAL, cellBorder);
+    form_->Add(newText(dialog_, label), 0, wxALL | wxALIGN_CENTER_VERTICAL | side, cellBorder);
+    form_->Add(control, 0, wxALL | wxALIGN_CENTER_VERTICAL, cellBorder);
 }
 
 wxTextCtrl* SailForm::newName() const
