@@ -31,7 +31,6 @@ const EstimateCase cases[] = {
 TEST(HullEstimators, WettedSurfaceAndHeeledDimensions)
 {
     for (const EstimateCase& c : cases) {
-        SCOPED_TRACE(c.Sc);
         EXPECT_NEAR(estimateWettedSurface(c.body).value(), c.Sc, 1e-6);
         const HeeledDimensions heeled = estimateHeeledDimensions(c.body).value();
         EXPECT_EQ(heeled.Phi, (std::vector<double>{8, 16, 24, 32}));
@@ -39,7 +38,7 @@ TEST(HullEstimators, WettedSurfaceAndHeeledDimensions)
         for (int i = 0; i < 4; ++i) {
             const std::vector<double> row{heeled.Lwl.at(i), heeled.Bwl.at(i), heeled.Tc.at(i), heeled.Sc.at(i)};
             for (int k = 0; k < 4; ++k)
-                EXPECT_NEAR(row[k], c.heeled[i][k], 1e-5) << "heel row " << i << ", value " << k;
+                EXPECT_NEAR(row[k], c.heeled[i][k], 1e-5) << "Sc " << c.Sc << ", heel row " << i << ", value " << k;
         }
     }
 }
