@@ -8,6 +8,8 @@
 
 #include "RunWindows.h"
 #include "SailEditors.h"
+#include "VPPDialog.h"
+#include "mykeuningHYDRODialog.h"
 
 WxUserInterface::~WxUserInterface()
 {
@@ -101,4 +103,14 @@ void WxUserInterface::edit(CHsf& object)
 void WxUserInterface::edit(CRig& object)
 {
     editRig(object);
+}
+
+void WxUserInterface::edit(CKeuningHYDRO& object)
+{
+    editHull(object);
+}
+
+void WxUserInterface::edit(Sulnarsetup& object)
+{
+    editSetup(object);
 }

@@ -29,6 +29,8 @@ public:
     void edit(CSpi& object) override;
     void edit(CHsf& object) override;
     void edit(CRig& object) override;
+    void edit(CKeuningHYDRO& object) override;
+    void edit(Sulnarsetup& object) override;
 
     // The progress window while a run is going on, else null.
     GaugeFrame* progressWindow() const { return gaugeFrame.get(); }

@@ -1,0 +1,124 @@
+// The hull editor and its estimate buttons, opened from the main window's tree
+// with the example project.
+
+#include "EditorTest.h"
+
+#include "CKeuningHYDRO.h"
+#include "mykeuningHYDRODialog.h"
+
+namespace {
+
+class HullEditor : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        loadExample();
+        hull = dynamic_cast<CKeuningHYDRO*>(store().findObject("Cruiser 10m hull", "KeuningHYDRO"));
+    }
+
+    CKeuningHYDRO* hull = nullptr;
+};
+
+// Sends a control's command event, as a click does.
+void click(wxControl* control, wxEventType type)
+{
+    wxCommandEvent event(type, control->GetId());
+    event.SetEventObject(control);
+    control->ProcessWindowEvent(event);
+}
+
+bool heeledTableEnabled(const mykeuningHYDRODialog& d)
+{
+    EXPECT_EQ(d.m_heeledGrid->IsEnabled(), d.m_estimateHeeledDimsButton->IsEnabled());
+    return d.m_heeledGrid->IsEnabled();
+}
+
+
+// The example hull is the estimators' worked example: Vc 7.5, Lwl 10, Bwl 3,
+// Tc 0.5, Ax 1, Sc 25. Its tables here are longer than the grids were built for.
+TEST_F(HullEditor, EstimatesAreKeptOnlyAfterOkAndOkWithoutChangesKeepsTheHull)
+{
+    CKeuningHYDRO& h = *hull;
+    h.PhiRA = {0, 10, 20, 30, 40, 50, 60, 70, 80, 90};
+    h.RA = {0, 0.15, 0.28, 0.38, 0.45, 0.48, 0.47, 0.42, 0.33, 0.2};
+    h.Phi = {5, 10, 15, 20, 25, 30, 35, 40, 45};
+    h.Lwl_phi = h.Bwl_phi = h.Tc_phi = h.Ax_phi = h.Sc_phi = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    h.Sk = 2.91234;     // more decimals than shown
+    h.Lrefratio = 0;    // below the control's range
+    h.xFPP = 2;         // above it
+    nlohmann::json expected = h.makeJSON();
+    edit<mykeuningHYDRODialog>(*hull, ([](mykeuningHYDRODialog& d) {
+        EXPECT_EQ(d.GetTitle(), "Edit Keuning Hull Hydrodynamic Dimensions");
+        EXPECT_FALSE(heeledTableEnabled(d));
+        EXPECT_FALSE(d.m_munk->IsEnabled());
+        d.m_useTabulatedHeeledDims->SetValue(true);
+        click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);
+        EXPECT_TRUE(heeledTableEnabled(d));
+        click(d.m_estimateHeeledDimsButton, wxEVT_BUTTON);
+        const std::pair<int, int> shown[] = {{0, 3}, {0, 4}, {1, 0}, {4, 2}, {5, 0}, {5, 3}};
+        const char* texts[] = {"32.000000", "25.000000", "10.509231", "1.000000", "24.596255", "24.701339"};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(d.m_heeledGrid->GetCellValue(shown[i].first, shown[i].second), texts[i]);
+        click(d.m_estimateScButton, wxEVT_BUTTON);
+        EXPECT_DOUBLE_EQ(d.m_dimensions[keuningHYDRODialog::rowSc]->GetValue(), 25.728);
+        d.m_useTabulatedHeeledDims->SetValue(false);
+        click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);
+        EXPECT_FALSE(heeledTableEnabled(d));
+        return wxID_CANCEL;
+    }));
+    EXPECT_EQ(h.makeJSON(), expected);
+
+    edit<mykeuningHYDRODialog>(*hull, ([](mykeuningHYDRODialog&) { return wxID_OK; }));
+    expected.update(nlohmann::json{{"Lrefratio", 0.1}, {"xFPP", 0.0}});
+    EXPECT_EQ(h.makeJSON(), expected);
+}
+
+TEST_F(HullEditor, OkWritesEveryFieldAndTheEstimates)
+{
+    // Every number control in the dialog's order with a new value.
+    const std::pair<const char*, double> numbers[] = {
+        {"Vc", 12}, {"Tc", 0.8}, {"Lwl", 12}, {"Bwl", 3.2}, {"Sc", 30}, {"Ax", 1.6}, {"Aw", 25.5}, {"LCB", -1.25},
+        {"LCF", -1.5}, {"GMl", 30.125}, {"xFPP", -0.75}, {"Lrefratio", 0.8}, {"ck", 1.05}, {"bk", 1.55},
+        {"TCRk", 0.105}, {"TRk", 0.55}, {"Ak", 1.65}, {"Sk", 3.35}, {"Vk", 0.35}, {"Lambda_k", -12}, {"Zcbk", 0.75},
+        {"LCE_k", -4.5}, {"VCE_k", -1.35}, {"cr", 0.45}, {"br", 1.15}, {"TCRr", 0.09}, {"Ar", 0.52}, {"Sr", 1.05},
+        {"Lambda_r", 7}, {"LCE_r", -9.5}, {"VCE_r", -0.65}, {"mCrew", 350}, {"yCrewMax", 1.55},
+        {"maxRightingMoment", 45000}, {"Alat", 7.25}};
+    CKeuningHYDRO& h = *hull;
+    nlohmann::json expected = h.makeJSON();
+    edit<mykeuningHYDRODialog>(*hull, ([&](mykeuningHYDRODialog& d) {
+        d.m_name->SetValue(wxString::FromUTF8("Rumpf Ü"));
+        for (std::size_t i = 0; i < std::size(numbers); ++i) {
+            wxSpinCtrlDouble* control = i < 31   ? d.m_dimensions[i]
+                                        : i < 34 ? d.m_righting[i - 31]
+                                                 : d.m_lateralArea;
+            control->SetValue(numbers[i].second);
+        }
+        d.m_useTabulatedHeeledDims->SetValue(true);
+        click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);
+        // The heeled estimate takes Sc 30, then "Estimate Sc" replaces it.
+        click(d.m_estimateHeeledDimsButton, wxEVT_BUTTON);
+        click(d.m_estimateScButton, wxEVT_BUTTON);
+        d.m_rightingArmGrid->SetCellValue(1, 3, "");
+        d.m_formFactorGrid->SetCellValue(1, 1, "abc");
+        return wxID_OK;
+    }));
+    for (const auto& [key, value] : numbers)
+        expected[key] = value;
+    expected["Name"] = "Rumpf Ü";
+    expected["Sc"] = 32.267;
+    expected["useTabulatedHeeledDimensions"] = true;
+    expected["RA"] = {0.0, 0.22, 0.4};
+    expected["C_form"] = {1.0};
+    expected["Phi"] = {8.0, 16.0, 24.0, 32.0};
+    expected["Ax_phi"] = {1.6, 1.6, 1.6, 1.6};
+    // The estimates' numbers are checked on their own; here their place.
+    nlohmann::json written = h.makeJSON();
+    for (const char* key : {"Lwl_phi", "Bwl_phi", "Tc_phi", "Sc_phi"})
+        expected[key] = written[key];
+    EXPECT_NEAR(written["Lwl_phi"][0].get<double>(), 12.643079, 1e-6);
+    EXPECT_NEAR(written["Sc_phi"][3].get<double>(), 29.892529, 1e-5);
+    EXPECT_EQ(written, expected);
+}
+
+} // namespace

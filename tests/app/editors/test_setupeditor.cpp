@@ -1,0 +1,105 @@
+// The setup editor, opened from the main window's tree with the example project.
+
+#include "EditorTest.h"
+
+#include "Sulnarsetup.h"
+#include "VPPDialog.h"
+
+namespace {
+
+using AnswerSetup = AnswerDialog<VPPDialog>;
+
+class SetupEditor : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        loadExample();
+        setup = dynamic_cast<Sulnarsetup*>(store().findObject("Upwind with jib", "VPPsetup"));
+    }
+
+    Sulnarsetup* setup = nullptr;
+};
+
+void typeRow(wxGrid* grid, int r, const std::vector<const char*>& cells)
+{
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        grid->SetCellValue(r, static_cast<int>(c), cells[c]);
+}
+
+TEST_F(SetupEditor, ShowsTheSetupAndCancelChangesNothing)
+{
+    const nlohmann::json before = setup->makeJSON();
+    edit<VPPDialog>(*setup, ([](VPPDialog& d) {
+        EXPECT_EQ(d.GetTitle(), "Edit VPP Setup");
+        EXPECT_EQ(d.m_boundsGrid->GetCellValue(2, 3), "10.000000");
+        // Setups are never listed; "-" comes first.
+        EXPECT_EQ(items(d.m_hullChoice), (std::vector<wxString>{"-", "Cruiser 10m hull"}));
+        EXPECT_EQ(d.m_mainChoice->GetStringSelection(), "Main 10m");
+        d.m_name->SetValue("changed");
+        typeRow(d.m_windGrid, 0, {"1", "2", "1"});
+        return wxID_CANCEL;
+    }));
+    EXPECT_EQ(setup->makeJSON(), before);
+
+    edit<VPPDialog>(*setup, ([](VPPDialog&) { return wxID_OK; }));
+    EXPECT_EQ(setup->makeJSON(), before);
+}
+
+TEST_F(SetupEditor, OkWritesEveryFieldAndRowsEndAtTheirFirstNonNumber)
+{
+    // A name in other letter case selects the item; one no longer in the store selects nothing.
+    setup->mainName = "MAIN 10M";
+    setup->rigName = "Deleted rig";
+    nlohmann::json expected = setup->makeJSON();
+    edit<VPPDialog>(*setup, ([](VPPDialog& d) {
+        d.m_name->SetValue(wxString::FromUTF8("Größe ½"));
+        d.m_searchGlobal->SetValue(true);
+        d.m_jibPoledWindward->SetValue(true);
+        d.m_jibChoice->SetStringSelection("-");
+        d.m_spiChoice->SetStringSelection("Symmetric spinnaker");
+        typeRow(d.m_windGrid, 0, {"6", "12", "3"});
+        typeRow(d.m_windGrid, 1, {"30", "", "90"});
+        typeRow(d.m_boundsGrid, 0, {"1", "2", "x", "4"});
+        typeRow(d.m_boundsGrid, 1, {""});
+        return wxID_OK;
+    }));
+    expected.update(nlohmann::json{{"Name", "Größe ½"}, {"SearchGlobal", true}, {"JIBPOLEDWINDWARD", true},
+                                   {"Main", "Main 10m"}, {"Rig", ""}, {"Jib", "-"}, {"Spi", "Symmetric spinnaker"},
+                                   {"TWS", {6.0, 12.0, 3.0}}, {"TWA", {30.0}}, {"InitialValues", {1.0, 2.0}},
+                                   {"LowerBound", nlohmann::json::array()}});
+    EXPECT_EQ(setup->makeJSON(), expected);
+}
+
+TEST_F(SetupEditor, TooManyTwsValuesLeaveTheSetupAsItWas)
+{
+    const std::pair<std::vector<const char*>, bool> cases[] = {
+        {{"4", "16", "2"}, true},    // 7 values
+        {{"4", "17.9", "2"}, true},  // 7.95, truncated to 7
+        {{"4", "18.9", "2"}, false}, // 8.45, truncated to 8
+        {{"4", "20", "2"}, false},   // 9
+        {{"4", "16", "0"}, false},   // no increment
+        {{"4", "", ""}, false},      // missing values count as 0
+        {{"16", "4", "2"}, true},    // a negative count
+    };
+    for (const auto& [tws, accepted] : cases) {
+        SCOPED_TRACE(std::string(tws[0]) + " " + tws[1] + " " + tws[2]);
+        const nlohmann::json before = setup->makeJSON();
+        const auto answer = [&](VPPDialog& d) {
+            d.m_searchGlobal->SetValue(!d.m_searchGlobal->GetValue());
+            typeRow(d.m_windGrid, 0, tws);
+            return wxID_OK;
+        };
+        if (accepted) {
+            edit<VPPDialog>(*setup, answer);
+            EXPECT_NE(setup->makeJSON()["SearchGlobal"], before["SearchGlobal"]);
+        } else {
+            wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, frame->m_objectTree, leaf("VPPsetup", "Upwind with jib"));
+            wxTEST_DIALOG(frame->m_objectTree->GetEventHandler()->ProcessEvent(activate), AnswerSetup(answer),
+                          expectError("Too many TWS values. Maximum is 7."));
+            EXPECT_EQ(setup->makeJSON(), before);
+        }
+    }
+}
+
+} // namespace
