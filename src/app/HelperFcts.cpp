@@ -6,6 +6,8 @@
 
 #include <wx/dcclient.h>
 #include <wx/grid.h>
+#include <wx/sizer.h>
+#include <wx/toplevel.h>
 
 void getGridValuesToVector(wxGrid* grid, int row, std::vector<double>& values)
 {
@@ -41,4 +43,15 @@ void fitColumnsToLabels(wxGrid* grid)
         if (grid->GetColSize(col) < width)
             grid->SetColSize(col, width);
     }
+}
+
+void growToFitContents(wxTopLevelWindow& window)
+{
+    const wxSize needed = window.GetSizer()->GetMinSize();
+    wxSize client = window.GetClientSize();
+    client.IncTo(needed);
+    window.SetMinClientSize(needed);
+    window.SetClientSize(client);
+    window.Layout();
+    window.Centre(wxBOTH);
 }

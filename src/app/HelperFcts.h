@@ -1,10 +1,11 @@
 #pragma once
-// Moving one row of a grid control into a vector of numbers and back, and
-// sizing grid columns.
+// Moving one row of a grid control into a vector of numbers and back, sizing
+// grid columns, and growing a dialog to what its contents need.
 
 #include <vector>
 
 class wxGrid;
+class wxTopLevelWindow;
 
 // Replaces `values` with the numbers of row `row`, left to right, stopping at
 // the first cell that does not hold one finite number.
@@ -16,3 +17,8 @@ void setGridValuesFromVector(wxGrid* grid, int row, const std::vector<double>& v
 
 // Widens every column that is narrower than its label's text.
 void fitColumnsToLabels(wxGrid* grid);
+
+// Keeps the window's given size where its sizer's contents fit, and grows it
+// (and its minimum size) where this toolkit's larger controls need more room;
+// centres it afterwards.
+void growToFitContents(wxTopLevelWindow& window);

@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 
 #include "CObjectStore.h"
+#include "HelperFcts.h"
 #include "Translate.h"
 
 namespace {
@@ -77,13 +78,7 @@ PreferencesDialog::PreferencesDialog(wxWindow* parent, wxWindowID id, const wxSt
     SetSizer(mainSizer);
     // The given size is too small for this toolkit's spin controls and labels:
     // the dialog grows to what its rows need.
-    const wxSize needed = mainSizer->GetMinSize();
-    wxSize client = GetClientSize();
-    client.IncTo(needed);
-    SetMinClientSize(needed);
-    SetClientSize(client);
-    Layout();
-    Centre(wxBOTH);
+    growToFitContents(*this);
 }
 
 void fillPreferences(PreferencesDialog& dialog, const CObjectStore& store)

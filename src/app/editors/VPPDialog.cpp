@@ -216,7 +216,7 @@ void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectSto
     // Columns as wide as their labels and numbers.
     dialog.m_windGrid->AutoSizeColumns(false);
     dialog.m_boundsGrid->AutoSizeColumns(false);
-    dialog.Layout();
+    growToFitContents(dialog);
 }
 
 void readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)
