@@ -3,8 +3,11 @@
 #include <utility>
 
 #include <wx/choice.h>
+#include <wx/grid.h>
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
+
+#include "Translate.h"
 
 namespace {
 
@@ -89,4 +92,25 @@ void fillChoice(wxChoice* choice, const std::string& word)
 void readChoice(const wxChoice* choice, std::string& word)
 {
     word = choice->GetStringSelection().utf8_string();
+}
+
+wxGrid* newEditorGrid(wxWindow* parent, int id, int columns, const std::vector<const char*>& rowLabels, long style)
+{
+    auto* grid = new wxGrid(parent, id, wxDefaultPosition, wxDefaultSize, style);
+    grid->CreateGrid(static_cast<int>(rowLabels.size()), columns);
+    grid->EnableEditing(true);
+    grid->EnableGridLines(true);
+    grid->EnableDragGridSize(false);
+    grid->SetMargins(0, 0);
+    grid->EnableDragColMove(false);
+    grid->EnableDragColSize(true);
+    grid->SetColLabelSize(wxGRID_AUTOSIZE);
+    grid->SetColLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
+    grid->EnableDragRowSize(true);
+    for (std::size_t row = 0; row < rowLabels.size(); ++row)
+        grid->SetRowLabelValue(static_cast<int>(row), tr(rowLabels[row]));
+    grid->SetRowLabelSize(wxGRID_AUTOSIZE);
+    grid->SetRowLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
+    grid->SetDefaultCellAlignment(wxALIGN_LEFT, wxALIGN_TOP);
+    return grid;
 }

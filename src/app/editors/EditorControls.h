@@ -1,13 +1,15 @@
 #pragma once
 // What every editor does with its controls: creating a floating-point spin
 // control with its range, increment and digits, filling it from a field and
-// reading it back, and moving names and option words between an object and its
-// controls as UTF-8.
+// reading it back, moving names and option words between an object and its
+// controls as UTF-8, and creating the editors' table grids.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class wxChoice;
+class wxGrid;
 class wxSpinCtrl;
 class wxSpinCtrlDouble;
 class wxTextCtrl;
@@ -49,3 +51,7 @@ void readName(const wxTextCtrl* text, std::string& name);
 void fillChoice(wxChoice* choice, const std::string& word);
 // The selected item's text, or an empty word when nothing is selected.
 void readChoice(const wxChoice* choice, std::string& word);
+
+// An editable grid of `columns` columns and one row per label, with label
+// rows and columns sized to their texts, as the editors' tables are set up.
+wxGrid* newEditorGrid(wxWindow* parent, int id, int columns, const std::vector<const char*>& rowLabels, long style);

@@ -39,26 +39,12 @@ wxFont normalFont()
 wxGrid* labelledGrid(wxWindow* parent, wxWindowID id, const std::vector<const char*>& columns,
                      const std::vector<const char*>& rows, bool autoSizeRows)
 {
-    auto* grid = new wxGrid(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE);
-    grid->CreateGrid(static_cast<int>(rows.size()), static_cast<int>(columns.size()));
-    grid->EnableEditing(true);
-    grid->EnableGridLines(true);
-    grid->EnableDragGridSize(false);
-    grid->SetMargins(0, 0);
-    grid->EnableDragColMove(false);
-    grid->EnableDragColSize(true);
+    wxGrid* grid = newEditorGrid(parent, id, static_cast<int>(columns.size()), rows, wxBORDER_SIMPLE);
     for (std::size_t col = 0; col < columns.size(); ++col)
         grid->SetColLabelValue(static_cast<int>(col), tr(columns[col]));
     if (autoSizeRows)
         grid->AutoSizeRows(true);
     grid->SetColLabelSize(wxGRID_AUTOSIZE);
-    grid->SetColLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
-    grid->EnableDragRowSize(true);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        grid->SetRowLabelValue(static_cast<int>(row), tr(rows[row]));
-    grid->SetRowLabelSize(wxGRID_AUTOSIZE);
-    grid->SetRowLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
-    grid->SetDefaultCellAlignment(wxALIGN_LEFT, wxALIGN_TOP);
     return grid;
 }
 

@@ -111,28 +111,6 @@ void addRows(wxWindow* parent, wxFlexGridSizer* sizer, const NumberRow (&rows)[N
     }
 }
 
-// A grid of heel points: one column per heel angle, the given row labels.
-wxGrid* heelGrid(wxWindow* parent, int columns, const std::vector<const char*>& rows)
-{
-    auto* grid = new wxGrid(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0);
-    grid->CreateGrid(static_cast<int>(rows.size()), columns);
-    grid->EnableEditing(true);
-    grid->EnableGridLines(true);
-    grid->EnableDragGridSize(false);
-    grid->SetMargins(0, 0);
-    grid->EnableDragColMove(false);
-    grid->EnableDragColSize(true);
-    grid->SetColLabelSize(wxGRID_AUTOSIZE);
-    grid->SetColLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
-    grid->EnableDragRowSize(true);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        grid->SetRowLabelValue(static_cast<int>(row), tr(rows[row]));
-    grid->SetRowLabelSize(wxGRID_AUTOSIZE);
-    grid->SetRowLabelAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
-    grid->SetDefaultCellAlignment(wxALIGN_LEFT, wxALIGN_TOP);
-    return grid;
-}
-
 } // namespace
 
 keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wxString& title,
@@ -188,7 +166,8 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     m_estimateHeeledDimsButton->Enable(false);
     heeledBar->Add(m_estimateHeeledDimsButton, 0, wxALL, 5);
     heeled->Add(heeledBar, 0, wxEXPAND, 5);
-    m_heeledGrid = heelGrid(panel, 7, {"Heel [°]", "LWL [m]:", "BWL [m]:", "Tc [m]:", "Ax [m²]:", "Sc [m²]:"});
+    m_heeledGrid = newEditorGrid(panel, wxID_ANY, 7,
+                                 {"Heel [°]", "LWL [m]:", "BWL [m]:", "Tc [m]:", "Ax [m²]:", "Sc [m²]:"}, 0);
     m_heeledGrid->SetGridLineColour(wxSystemSettings::GetColour(wxSYS_COLOUR_APPWORKSPACE));
     m_heeledGrid->AutoSizeRows(true);
     m_heeledGrid->Enable(false);
@@ -198,7 +177,7 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     wxFlexGridSizer* rightingForm = form(3);
     addRows(panel, rightingForm, rightingRows, m_righting.data(), -1, noFourth);
     righting->Add(rightingForm, 1, wxEXPAND, 5);
-    m_rightingArmGrid = heelGrid(panel, 5, {"Heel [°]:", "RA [m]:"});
+    m_rightingArmGrid = newEditorGrid(panel, wxID_ANY, 5, {"Heel [°]:", "RA [m]:"}, 0);
     righting->Add(m_rightingArmGrid, 0, wxALL, 5);
     panelSizer->Add(tablesRow, 0, wxEXPAND, 5);
 
@@ -212,7 +191,7 @@ keuningHYDRODialog::keuningHYDRODialog(wxWindow* parent, wxWindowID id, const wx
     m_lateralArea = newSpinControl(panel, {0, 1000, 1, 3});
     lateral->Add(m_lateralArea, 0, wxALL, 5);
     munk->Add(lateral, 0, wxEXPAND, 5);
-    m_formFactorGrid = heelGrid(panel, 5, {"Heel [°]:", "C_form [-]:"});
+    m_formFactorGrid = newEditorGrid(panel, wxID_ANY, 5, {"Heel [°]:", "C_form [-]:"}, 0);
     munk->Add(m_formFactorGrid, 0, wxALL, 5);
 
     auto* buttonBar = new wxBoxSizer(wxHORIZONTAL);
