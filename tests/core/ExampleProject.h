@@ -3,7 +3,6 @@
 // complete boat, and finds its objects by name and kind.
 
 #include <fstream>
-#include <string>
 
 #include "CHsf.h"
 #include "CJib.h"

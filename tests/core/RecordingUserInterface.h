@@ -8,15 +8,14 @@
 #include "UserInterface.h"
 
 class RecordingUserInterface : public UserInterface {
+    UserInterface* const previous_ = installUserInterface(this);
+
 public:
     ~RecordingUserInterface() override { installUserInterface(previous_); }
 
     // Message boxes as "caption: text", with their icons alongside.
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
-    {
-        messages.push_back(caption + ": " + text);
-        icons.push_back(icon);
-    }
+    { messages.push_back(caption + ": " + text); icons.push_back(icon); }
     void logError(const std::string& text) override { errors.push_back(text); }
     // Progress calls in order: -1 for begin, -2 for end, else the value.
     void progressBegin() override { progress.push_back(-1); }
@@ -36,7 +35,4 @@ public:
     std::vector<MessageIcon> icons;
     std::vector<int> progress;
     std::vector<const void*> edited;
-
-private:
-    UserInterface* const previous_ = installUserInterface(this);
 };

@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <memory>
-
 #include "CMain.h"
 #include "DesignObjectTesting.h"
 
@@ -18,11 +13,9 @@ TEST(CMain, ReadingWritingAndTypeErrors)
     // Defaults follow the members read before them.
     const CMain m = parsed<CMain>(R"({"P": 12})");
     expectValues({m.E, m.MQW, m.MHW, m.MTW, m.MUW}, {3.0, 1.25, 2.0, 3.125, 2.75});
-    expectRoundTrip<CMain>(R"({"Name": "Grün", "P": 9, "E": 3, "MQW": 2, "MHW": 1.5, "MTW": 1, "MUW": 0.7,
-                               "MHB": 0.2, "LTM": true, "ADJUSTABILITY": "High"})");
+    expectRoundTrip<CMain>(R"({"Name": "Grün", "LTM": true, "ADJUSTABILITY": "High"})");
     expectTypeErrors<CMain>("MAIN", {{R"({"MHB": true})", "number, but is boolean"},
                                      {R"({"LTM": 1})", "boolean, but is number"}});
-    EXPECT_EQ(typeErrorOf(parsed<CMain>, "[1, 2]"), "[json.exception.type_error.306] cannot use value() with array");
 }
 
 TEST(CMain, CoefficientsByAdjustabilityBlendAndLowTechMaterial)
@@ -44,54 +37,45 @@ TEST(CMain, CoefficientsByAdjustabilityBlendAndLowTechMaterial)
 
 TEST(CMain, AreaRoachAndCentreOfEffort)
 {
-    // Sail, hoist, BD, roach, zCE, area; HD 1, BAS 1 but for the reefed sail.
+    // Sail, hoist, BD, roach, zCE, area at HD 1.1 and BAS 1.3.
     // Default sail, full hoist: widths at the knots, (10/8)(2.5 + 2.25 + 3.5 + 4.03125 + 2.375 + 0.25).
     // A deep boom adds 2 E (BD - 0.06 E) = 0.75 below the foot; BD / E of exactly 0.06 adds nothing.
-    // Linear sail, no boom area: trapezoid 10 (4 + 0.5) / 2 = 22.5, moment 200 - 350/3;
-    // roach ((10/8)(10.875) / (0.375 * 10 * 3.125) - 1) / 0.844. Nothing hoisted: the centre
-    // at the boom, or that of the boom area 0.15 below the foot.
+    // Linear sail, no boom area: trapezoid 10 (4 + 0.5) / 2 = 22.5, moment 200 - 350/3; roach
+    // ((10/8)(10.875) / (0.375 * 10 * 3.125) - 1) / 0.844. Its top 5 m set: widths 2.25 down to 0.5,
+    // area 6.875, moment 28.125 - 43.75/3; the boom adds 2*4*(0.3 - 0.24) = 0.48 at 0.15 below the foot.
+    // Nothing hoisted: the centre at the boom, or that of the boom area. No quarter width: no roach,
+    // (10/8)(2.5 + 0 + 3.5 + 4.03125 + 2.375 + 0.25), strip moments 2.6041667 + 9.1145833 + 35.15625
+    // + 25.6673177 + 16.6015625.
     const std::vector<std::tuple<const char*, double, double, double, double, double>> cases{
-        {"{}", 10.0, 0.1, 2.7755836, 7.4016003, 18.6328125}, {"{}", 10.0, 0.3, 2.7755836, 7.1960728, 19.3828125},
-        {"{}", 10.0, 0.15, 2.7755836, 7.4016003, 18.6328125},
-        {linear, 10.0, 0.1, 0.16 / 0.844, (200.0 - 350.0 / 3.0) / 22.5 + 0.24 + 2.0, 22.5},
-        {"{}", 0.0, 0.1, 0.0, 2.0, 0.0}, {"{}", 0.0, 0.3, 0.0, 1.85, 0.75}, {R"({"P": 0})", 0.0, 0.3, 0.0, 2.0, 0.0}};
+        {"{}", 10.0, 0.1, 2.7755836, 7.8016003, 18.6328125}, {"{}", 10.0, 0.3, 2.7755836, 7.5960728, 19.3828125},
+        {"{}", 10.0, 0.15, 2.7755836, 7.8016003, 18.6328125},
+        {linear, 10.0, 0.1, 0.16 / 0.844, (200.0 - 350.0 / 3.0) / 22.5 + 0.24 + 2.4, 22.5},
+        {linear, 5.0, 0.3, (4.3359375 / 3.3984375 - 1.0) / 0.844, (28.125 - 43.75 / 3.0 - 0.072) / 7.355 + 2.52, 7.355},
+        {"{}", 0.0, 0.1, 0.0, 2.4, 0.0}, {"{}", 0.0, 0.3, 0.0, 2.25, 0.75}, {R"({"P": 0})", 0.0, 0.3, 0.0, 2.4, 0.0},
+        {R"({"MQW": 0})", 10.0, 0.1, 0.0, 89.1438802 / 15.8203125 + 2.64, 15.8203125}};
     for (const auto& [text, hoist, BD, roach, zCE, area] : cases) {
-        const auto got = parsed<CMain>(text).getArea(hoist, 1.0, 1.0, BD);
+        const auto got = parsed<CMain>(text).getArea(hoist, 1.1, 1.3, BD);
         expectPair({got[0], got[1]}, roach, zCE, 1e-7);
         EXPECT_NEAR(got[2], area, 1e-12) << text << " " << hoist << " " << BD;
     }
-    // Top 5 m of the linear sail set: widths 2.25 down to 0.5, area 6.875, moment 28.125 - 43.75/3;
-    // the boom adds 2*4*(0.3 - 0.24) = 0.48 at 0.15 below the foot.
-    const auto reefed = parsed<CMain>(linear).getArea(5.0, 1.1, 1.3, 0.3);
-    expectPair({reefed[0], reefed[2]}, (4.3359375 / 3.3984375 - 1.0) / 0.844, 7.355);
-    EXPECT_NEAR(reefed[1], (28.125 - 43.75 / 3.0 - 0.072) / 7.355 + 0.12 + 2.4, 1e-12);
-    // (10/8)(2.5 + 0 + 3.5 + 4.03125 + 2.375 + 0.25), and no roach.
-    const auto [roach, zCE, area] = parsed<CMain>(R"({"MQW": 0})").getArea(10.0, 1.0, 1.0, 0.1);
-    EXPECT_EQ(roach, 0.0);
-    EXPECT_NEAR(area, 15.8203125, 1e-12);
-    EXPECT_TRUE(std::isfinite(zCE));
 }
 
 TEST(CMain, CopiesOwnTheirSplinesWhichFollowAnEditWhenRefitted)
 {
-    auto original = std::make_unique<CMain>(parsed<CMain>(linear));
-    const CMain copy(*original);
-    original->P = 5.0;
-    original->fitGirthSpline();
-    original.reset();
+    CMain original = parsed<CMain>(linear);
+    const CMain copy(original);
+    original.P = 5.0;
+    original.fitGirthSpline();
     EXPECT_NEAR(copy.getArea(10.0, 1.0, 1.0, 0.1)[2], 22.5, 1e-12);
 
     // Typed in an editor, and mended again. The widths read with P = E = 0 are all 0.5:
-    // (10/8)(2.5 + 1 + 1 + 0.75 + 0.5 + 0.25). Then E = 4: (10/8)(4 + 1 + 1 + 0.75 + 0.5 + 0.25).
+    // (10/8)(2.5 + 1 + 1 + 0.75 + 0.5 + 0.25).
     CMain m = parsed<CMain>(R"({"P": 0})");
     EXPECT_FALSE(m.girthSpline.has_value());
     m.P = 10.0;
     m.E = 2.5;
     m.fitGirthSpline();
     EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 7.5, 1e-12);
-    m.E = 4.0;
-    m.fitGirthSpline();
-    EXPECT_NEAR(m.getArea(10.0, 1.0, 1.0, 0.1)[2], 9.375, 1e-12);
     m.P = -1.0;
     m.fitGirthSpline();
     EXPECT_EQ(m.getArea(-1.0, 1.0, 1.0, 0.1)[2], 0.0);

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "CSpi.h"
 #include "DesignObjectTesting.h"
 
@@ -8,7 +6,7 @@ TEST(CSpi, ReadingWritingAndTypeErrors)
     // Defaults follow the members read before them.
     const CSpi s = parsed<CSpi>(R"({"SLU": 12})");
     expectValues({s.SLE, s.SFL, s.SHW, s.SPL}, {12.0, 4.8, 4.8, 5.76});
-    expectRoundTrip<CSpi>(R"({"Name": "A2", "SLU": 14.5, "SLE": 13, "SFL": 5, "SHW": 6, "SPL": 7, "SPITYPE": "ATOC"})");
+    expectRoundTrip<CSpi>(R"({"Name": "A2", "SPITYPE": "ATOC"})");
     expectTypeErrors<CSpi>("SPI", {{R"({"SPITYPE": 1})", "string, but is number"}});
 }
 
@@ -31,9 +29,8 @@ TEST(CSpi, UnknownTypeIsLoggedAndGivesNoForce)
     for (const char* unknown : {"ss", "ATO"}) {
         const CSpi s(nlohmann::json{{"SPITYPE", unknown}}, "SPI");
         expectPair(s.getCoefficients(90.0), 0.0, 0.0);
-        EXPECT_EQ(ui.errors.back(), std::string("Unknown spi type: ") + unknown);
         EXPECT_EQ(CSpi(s).makeJSON()["SPITYPE"], unknown);
     }
-    EXPECT_EQ(ui.errors.size(), 2u);
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{"Unknown spi type: ss", "Unknown spi type: ATO"}));
     EXPECT_TRUE(ui.messages.empty());
 }
