@@ -4,27 +4,25 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "RecordingUserInterface.h"
+
+// An object of class T read from a project-file element's text.
+template <class T>
+T parsed(const char* text)
+{
+    return T(nlohmann::json::parse(text), "");
+}
 
 // The text of the type error that `read(input)` raises while it builds an
 // object, or "no error" when it builds one.
 template <class Read, class Input>
 std::string typeErrorOf(const Read& read, const Input& input)
 {
-    try {
-        read(input);
-    } catch (const nlohmann::json::type_error& e) {
-        return e.what();
-    }
+    try { read(input); } catch (const nlohmann::json::type_error& e) { return e.what(); }
     return "no error";
 }
 
@@ -33,9 +31,20 @@ std::string typeErrorOf(const Read& read, const Input& input)
 template <class T>
 void expectTypeErrors(const char* type, const std::vector<std::pair<std::string, std::string>>& cases)
 {
-    const auto read = [type](const std::string& text) { return T(nlohmann::json::parse(text), type); };
     for (const auto& [input, text] : cases)
-        EXPECT_EQ(typeErrorOf(read, input), "[json.exception.type_error.302] type must be " + text) << input;
+        EXPECT_EQ(typeErrorOf([type](const std::string& in) { return T(nlohmann::json::parse(in), type); }, input),
+                  "[json.exception.type_error.302] type must be " + text) << input;
+}
+
+// An object read from `text` writes each member given under its own key, and
+// reads back what it wrote.
+template <class T>
+void expectRoundTrip(const char* text)
+{
+    const nlohmann::json given = nlohmann::json::parse(text), written = T(given, "").makeJSON();
+    for (const auto& [key, value] : given.items())
+        EXPECT_EQ(written.at(key), value) << key;
+    EXPECT_EQ(T(written, "").makeJSON(), written);
 }
 
 // A pair of results such as (Cd, Cl) or (area, height of its centre).

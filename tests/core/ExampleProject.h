@@ -3,7 +3,6 @@
 // complete boat, and finds its objects by name and kind.
 
 #include <fstream>
-#include <string>
 
 #include "CHsf.h"
 #include "CJib.h"
@@ -14,22 +13,21 @@
 #include "CSpi.h"
 #include "Sulnarsetup.h"
 
+// Every element under each key as an object of the matching class, setups last.
+template <class... T, class... Key>
+void loadExampleObjects(const nlohmann::json& project, Key... keys)
+{
+    (..., [&](const char* key) {
+        for (const auto& element : project.at(key))
+            CObjectStore::getInstance().objects.push_back(std::make_unique<T>(element, key));
+    }(keys));
+}
+
 inline void loadExampleProject()
 {
-    CObjectStore& store = CObjectStore::getInstance();
     std::ifstream in(std::string(SULNAR_EXAMPLES_DIR) + "/sulnar-example.json");
-    const nlohmann::json project = nlohmann::json::parse(in);
-    auto load = [&](const char* key, auto make) {
-        for (const auto& element : project.at(key))
-            store.objects.push_back(make(element, key));
-    };
-    load("MAIN", [](const nlohmann::json& e, const char* k) { return std::make_unique<CMain>(e, k); });
-    load("JIB", [](const nlohmann::json& e, const char* k) { return std::make_unique<CJib>(e, k); });
-    load("SPI", [](const nlohmann::json& e, const char* k) { return std::make_unique<CSpi>(e, k); });
-    load("HSF", [](const nlohmann::json& e, const char* k) { return std::make_unique<CHsf>(e, k); });
-    load("RIG", [](const nlohmann::json& e, const char* k) { return std::make_unique<CRig>(e, k); });
-    load("KeuningHYDRO", [](const nlohmann::json& e, const char* k) { return std::make_unique<CKeuningHYDRO>(e, k); });
-    load("VPPsetup", [](const nlohmann::json& e, const char* k) { return std::make_unique<Sulnarsetup>(e, k); });
+    loadExampleObjects<CMain, CJib, CSpi, CHsf, CRig, CKeuningHYDRO, Sulnarsetup>(
+        nlohmann::json::parse(in), "MAIN", "JIB", "SPI", "HSF", "RIG", "KeuningHYDRO", "VPPsetup");
 }
 
 template <class T>

@@ -8,39 +8,31 @@
 #include "UserInterface.h"
 
 class RecordingUserInterface : public UserInterface {
-public:
-    RecordingUserInterface() : previous_(installUserInterface(this)) {}
-    ~RecordingUserInterface() override { installUserInterface(previous_); }
-    RecordingUserInterface(const RecordingUserInterface&) = delete;
-    RecordingUserInterface& operator=(const RecordingUserInterface&) = delete;
+    UserInterface* const previous_ = installUserInterface(this);
 
+public:
+    ~RecordingUserInterface() override { installUserInterface(previous_); }
+
+    // Message boxes as "caption: text", with their icons alongside.
     void showMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
-    {
-        messages.push_back(caption + ": " + text);
-        icons.push_back(icon);
-    }
+    { messages.push_back(caption + ": " + text); icons.push_back(icon); }
     void logError(const std::string& text) override { errors.push_back(text); }
+    // Progress calls in order: -1 for begin, -2 for end, else the value.
     void progressBegin() override { progress.push_back(-1); }
     void progressUpdate(int percent) override { progress.push_back(percent); }
     void progressEnd() override { progress.push_back(-2); }
 
     using UserInterface::edit;
-    void edit(CMain& object) override { edited.push_back(&object); }
-    void edit(CJib& object) override { edited.push_back(&object); }
-    void edit(CSpi& object) override { edited.push_back(&object); }
-    void edit(CHsf& object) override { edited.push_back(&object); }
-    void edit(CRig& object) override { edited.push_back(&object); }
-    void edit(CKeuningHYDRO& object) override { edited.push_back(&object); }
-    void edit(Sulnarsetup& object) override { edited.push_back(&object); }
+    void edit(CMain& o) override { edited.push_back(&o); }
+    void edit(CJib& o) override { edited.push_back(&o); }
+    void edit(CSpi& o) override { edited.push_back(&o); }
+    void edit(CHsf& o) override { edited.push_back(&o); }
+    void edit(CRig& o) override { edited.push_back(&o); }
+    void edit(CKeuningHYDRO& o) override { edited.push_back(&o); }
+    void edit(Sulnarsetup& o) override { edited.push_back(&o); }
 
-    // Message boxes as "caption: text", with their icons alongside.
-    std::vector<std::string> messages;
+    std::vector<std::string> messages, errors;
     std::vector<MessageIcon> icons;
-    std::vector<std::string> errors;
-    // Progress calls in order: -1 for begin, -2 for end, else the value.
     std::vector<int> progress;
     std::vector<const void*> edited;
-
-private:
-    UserInterface* previous_;
 };
