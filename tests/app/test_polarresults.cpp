@@ -90,7 +90,7 @@ std::string repeat(const std::string& text, int n)
     return result;
 }
 
-TEST(PolarCsv, WritesTwoDecimalsAndReadsBackSorted)
+TEST(PolarCsv, WritesTwoDecimalsReadsLooseLinesSortedAndRefusesBadOnes)
 {
     const std::string header = "resultFlag,TWS,TWA,speed,leeway,heel,rudder,flat,reef,twist,FAx,FAy,FAz,MAx,MAy,"
                                "MAz,FHx,FHy,FHz,MHx,MHy,MHz\n";
@@ -111,23 +111,18 @@ TEST(PolarCsv, WritesTwoDecimalsAndReadsBackSorted)
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(std::tie(rows[0][2], rows[0][3], rows[1][2], rows[2][1], rows[2][3]), std::tuple(40, 1.99, 120, 8, 2.35));
     EXPECT_TRUE(std::signbit(rows[2][4]));
-}
 
-TEST(PolarCsv, ReadsLooseLinesAndRefusesBadOnes)
-{
     const std::string ones = repeat("1,", 18);
-    std::istringstream in("any header at all\r\nabc,6,40," + ones + "  3.5xyz,\r\n\r\n\n2,4,90," + ones +
-                          "1\n1,4,40,," + ones + "1");
-    ResultTable rows;
-    std::string error;
-    ASSERT_TRUE(readPolarCsv(in, rows, error)) << error;
+    std::istringstream loose("any header at all\r\nabc,6,40," + ones + "  3.5xyz,\r\n\r\n\n2,4,90," + ones +
+                             "1\n1,4,40,," + ones + "1");
+    ASSERT_TRUE(readPolarCsv(loose, rows, error)) << error;
     ASSERT_EQ(rows.size(), 3u);
     // An empty field and letters read as 0; a comma at the end adds no field.
     EXPECT_EQ(std::tie(rows[0][1], rows[0][2], rows[0][3], rows[2][0], rows[2].back()), std::tuple(4, 40, 0, 0, 3.5));
     EXPECT_EQ(rows[2].size(), 22u);
     // A header alone gives an empty table; a file without one is refused.
-    std::istringstream header("resultFlag,TWS\n"), nothing("");
-    EXPECT_TRUE(readPolarCsv(header, rows, error) && rows.empty());
+    std::istringstream headerOnly("resultFlag,TWS\n"), nothing("");
+    EXPECT_TRUE(readPolarCsv(headerOnly, rows, error) && rows.empty());
     rows = {{7.0}};
     EXPECT_FALSE(readPolarCsv(nothing, rows, error));
     EXPECT_EQ(error, "Line 1 of the file does not hold a header. Nothing has been loaded.");
