@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <wx/checkbox.h>
+#include <wx/dcclient.h>
 #include <wx/grid.h>
 #include <wx/spinctrl.h>
 
@@ -90,6 +91,16 @@ TEST_F(ResultCommands, CommandsRefuseAndFailuresChangeNothing)
         EXPECT_EQ(*store().currentResults, kept) << message;
     }
     EXPECT_FALSE(wxFileExists(dir.file("nan.csv")));
+
+    // A project holding a number that is not finite is not saved (the one file chosen is the example loaded).
+    addObject("JIB", "J", INFINITY);
+    frame->objectStoreChanged();
+    select("JIB", "J");
+    for (int save : {ID_SAVE_TREE_JSON, ID_SAVE_SELECTION_JSON})
+        wxTEST_DIALOG(menu(save),
+                      expectError("The member \"Value\" of JIB \"J\" is not a finite number. Nothing has been saved."));
+    EXPECT_EQ(chooserCalls.size(), 7u);
+    EXPECT_TRUE(frame->storeChanged());
 }
 
 TEST_F(ResultCommands, PolarDiagramLayersMessagesAndOddInput)
@@ -154,10 +165,13 @@ TEST_F(ResultCommands, PolarDiagramLayersMessagesAndOddInput)
     EXPECT_EQ(frame->polarPlot()->CountAllLayers(), 1u + 37u + 2u + 9u + 1u);
 }
 
-// The main road: load the example, run a polar and the force runs, each showing its table; keep the polar
-// in the buffer, plot both, save the table and load it back.
+// The main road, on GTK whole and quiet: load the example, run a polar and the force runs, each showing its
+// table with every column label whole; keep the polar in the buffer, plot both, save the table and load it back.
 TEST_F(ResultCommands, MainRoadOnTheExampleProject)
 {
+    testing::internal::CaptureStderr();
+    auto* opened = new CMainFrame(nullptr);
+    opened->Show();
     TempDir dir;
     loadExample();
     frame->m_vppSetupChoice->SetStringSelection("Upwind with jib");
@@ -174,7 +188,22 @@ TEST_F(ResultCommands, MainRoadOnTheExampleProject)
         ASSERT_EQ(std::tuple(grid()->GetNumberRows(), grid()->GetNumberCols()), std::tuple(rows, columns));
         EXPECT_EQ(grid()->GetColLabelValue(labelColumn) + " " + grid()->GetCellValue(rows - 1, column),
                   wxString(label) + " " + cell);
+        wxClientDC dc(grid());
+        dc.SetFont(grid()->GetLabelFont());
+        for (int col = 0; col < columns; ++col)
+            EXPECT_GT(grid()->GetColSize(col), dc.GetTextExtent(grid()->GetColLabelValue(col)).x);
     }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    opened->Destroy();
+    const auto onScreen = [](const wxWindow* w) { return wxRect(w->GetScreenPosition(), w->GetSize()); };
+    for (wxWindow* box : {frame->m_runPolarLabel->GetParent(), frame->m_vppSetupChoice->GetParent(),
+                          frame->m_radiiMinLabel->GetParent()}) {
+        EXPECT_TRUE(wxRect(frame->GetScreenPosition(), frame->GetClientSize()).Contains(onScreen(box)));
+        for (const wxWindow* control : box->GetChildren())
+            EXPECT_TRUE(onScreen(box).Contains(onScreen(control)) && control->GetSize().x >= control->GetBestSize().x)
+                << control->GetLabel();
+    }
+
     const ResultTable first = *store().currentResults;
     button(ID_MOVE_TO_BUFFER);
     frame->m_includeBufferCheck->SetValue(true);
@@ -185,7 +214,6 @@ TEST_F(ResultCommands, MainRoadOnTheExampleProject)
     EXPECT_EQ(curves[6]->GetName(), "TWS=16.0m/s");
     ASSERT_EQ(first[6 * 15 + 5][2], 90.0);
     EXPECT_NEAR(points(curves[6])[5].first, first[6 * 15 + 5][3], 1e-12);
-
 
     chosenPath = wxString::FromUTF8(dir.file("polar.csv"));
     wxTEST_DIALOG(menu(ID_SAVE_RESULT_CSV), ExpectMessage("Result table saved successfully.", "Success", wxID_OK));

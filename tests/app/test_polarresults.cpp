@@ -111,6 +111,8 @@ TEST(PolarCsv, WritesTwoDecimalsReadsLooseLinesSortedAndRefusesBadOnes)
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(std::tie(rows[0][2], rows[0][3], rows[1][2], rows[2][1], rows[2][3]), std::tuple(40, 1.99, 120, 8, 2.35));
     EXPECT_TRUE(std::signbit(rows[2][4]));
+    // Values are written whole (the text after its empty header line).
+    EXPECT_EQ(std::stod(polarCsvText({{1e100}}, {}).substr(1)), 1e100);
 
     const std::string ones = repeat("1,", 18);
     std::istringstream loose("any header at all\r\nabc,6,40," + ones + "  3.5xyz,\r\n\r\n\n2,4,90," + ones +

@@ -1,5 +1,7 @@
 #include "GuiTest.h"
 
+#include <wx/dcclient.h>
+
 #include "CObjectStore.h"
 #include "RunWindows.h"
 #include "WxUserInterface.h"
@@ -35,32 +37,40 @@ TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
     CObjectStore& store = CObjectStore::getInstance();
     ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
     wxGrid* grid = dialog.rangesGrid;
+    store.rudderRange = {-1, 1, 0.5};
     fillForceRanges(dialog, store);
     wxString shown;
-    for (int row = -1; row < grid->GetNumberRows(); ++row)
-        for (int col = 0; col < grid->GetNumberCols(); ++col)
-            shown << (col ? wxString(" ") : row < 0 ? wxString() : "\n" + grid->GetRowLabelValue(row))
-                  << (row < 0 ? grid->GetColLabelValue(col) : grid->GetCellValue(row, col));
-    EXPECT_EQ(shown.utf8_string(), "MIN MAX DELTA\nSpeed [m/s]:1.000000 6.000000 1.000000\nLeeway [°]:0.000000 0.000000 "
-                                   "2.000000\nHeel [°]:0.000000 0.000000 30.000000\nRudder Angle [°]:0.000000 0.000000 "
-                                   "2.000000");
-
-    // Rows without a usable range keep theirs. Speed: an empty cell; leeway: "nan"; heel: 100,000 values;
-    // rudder: fine with a zero delta.
-    const char* typed[4][3] = {{"2", "", "1"}, {"0", "nan", "1"}, {"0", "1", "1e-5"}, {"3", "5", "0"}};
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 3; ++col)
-            grid->SetCellValue(row, col, typed[row][col]);
-    readForceRanges(dialog, store);
+            shown << grid->GetCellValue(row, col) << (col < 2 ? " " : ";");
+    EXPECT_EQ(shown, "1.000000 6.000000 1.000000;0.000000 0.000000 2.000000;0.000000 0.000000 30.000000;"
+                     "-1.000000 1.000000 0.500000;");
+    wxClientDC dc(grid);
+    dc.SetFont(grid->GetLabelFont());
+    EXPECT_GT(grid->GetRowLabelSize(), dc.GetTextExtent(wxString::FromUTF8("Rudder Angle [°]:")).x);
+
+    // Typed into the speed row and read back: the numbers up to the first that is not one whole and finite,
+    // used only as three of them, with fewer than 1,000 steps from min to max; else the range stays.
     using R = std::vector<double>;
-    EXPECT_EQ(std::tie(store.speedRange, store.leewayRange, store.heelRange, store.rudderRange),
-              std::tuple(R{1, 6, 1}, R{0, 0, 2}, R{0, 0, 30}, R{3, 5, 0}));
+    const R kept{1, 6, 1};
+    const std::pair<std::array<const char*, 3>, R> cases[] = {
+        {{"2", "", "1"}, kept},      {{"0.5", "abc", "3"}, kept}, {{"-2", "2.5x", "3"}, kept}, {{"2", "nan", "1"}, kept},
+        {{"inf", "1", "1"}, kept},   {{"1", "2", "-inf"}, kept},  {{"0", "1000", "1"}, kept}, {{"0", "1", "1e-5"}, kept},
+        {{"0", "999", "1"}, {0, 999, 1}}, {{"5", "3", "1"}, {5, 3, 1}}, {{"3", "5", "0"}, {3, 5, 0}}};
+    for (const auto& [typed, range] : cases) {
+        store.speedRange = kept;
+        for (int col = 0; col < 3; ++col)
+            grid->SetCellValue(0, col, typed[col]);
+        readForceRanges(dialog, store);
+        EXPECT_EQ(store.speedRange, range) << typed[0] << " " << typed[1] << " " << typed[2];
+    }
+    EXPECT_EQ(std::tie(store.leewayRange, store.heelRange, store.rudderRange), std::tuple(R{0, 0, 2}, R{0, 0, 30}, R{-1, 1, 0.5}));
 
     // The dialog shows the store's ranges; OK alone writes them back.
     wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectModal<ForceRangesDialog>(wxID_CANCEL));
-    EXPECT_EQ(store.speedRange, (R{1, 6, 1}));
+    EXPECT_EQ(store.speedRange, (R{3, 5, 0}));
     wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectModal<ForceRangesDialog>(wxID_OK));
-    EXPECT_EQ(store.speedRange, (R{2, 6, 1}));
+    EXPECT_EQ(store.speedRange, (R{2, 5, 0}));
 }
 
 TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
@@ -69,6 +79,8 @@ TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
     GaugeFrame* frame = ui.progressWindow();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->GetTitle() == "Progress" && frame->IsShown());
+    frame->SendSizeEvent();
+    EXPECT_EQ(frame->gauge->GetRect(), wxRect(20, 20, 250, 30));
     for (const auto& [given, shown] : {std::pair{42, 42}, {130, 100}, {-5, 0}}) {
         ui.progressUpdate(given);
         EXPECT_EQ(frame->gauge->GetValue(), shown);
