@@ -12,19 +12,9 @@ namespace {
 
 // Objects are only compared with null by the checks: any distinct address will do.
 template <class T>
-T* present()
-{
-    static char storage;
-    return reinterpret_cast<T*>(&storage);
-}
+T* present() { static char storage; return reinterpret_cast<T*>(&storage); }
 
-ActiveSet completeSet()
-{
-    ActiveSet set;
-    std::tie(set.main, set.jib, set.rig, set.hull) =
-        std::tuple(present<CMain>(), present<CJib>(), present<CRig>(), present<CKeuningHYDRO>());
-    return set;
-}
+const ActiveSet complete{present<CMain>(), present<CJib>(), nullptr, nullptr, present<CRig>(), present<CKeuningHYDRO>()};
 
 Sulnarsetup goodSetup()
 {
@@ -41,7 +31,7 @@ TEST(RunChecks, ActiveSetRangesStartValuesAndBounds)
     EXPECT_EQ(checkRun(goodSetup(), ActiveSet{}), set + " -> Exactly ONE main sail has to be selected\n" +
                                                       " -> Exactly ONE rig has to be selected\n" +
                                                       " -> Exactly ONE hydro has to be selected\n" + headsail);
-    ActiveSet two = completeSet();
+    ActiveSet two = complete;
     two.spi = present<CSpi>();
     EXPECT_EQ(checkRun(goodSetup(), two), set + headsail);
 
@@ -78,20 +68,13 @@ TEST(RunChecks, ActiveSetRangesStartValuesAndBounds)
     for (std::size_t i = 0; i < cases.size(); ++i) {
         Sulnarsetup setup = goodSetup();
         cases[i].first(setup);
-        EXPECT_EQ(checkRun(setup, completeSet()), cases[i].second) << "case " << i;
+        EXPECT_EQ(checkRun(setup, complete), cases[i].second) << "case " << i;
     }
-}
-
-std::string repeat(const std::string& text, int n)
-{
-    std::string result;
-    while (n-- > 0)
-        result += text;
-    return result;
 }
 
 TEST(PolarCsv, WritesTwoDecimalsReadsLooseLinesSortedAndRefusesBadOnes)
 {
+    const auto repeat = [](const std::string& text, int n) { std::string r; while (n-- > 0) r += text; return r; };
     const std::string header = "resultFlag,TWS,TWA,speed,leeway,heel,rudder,flat,reef,twist,FAx,FAy,FAz,MAx,MAy,"
                                "MAz,FHx,FHy,FHz,MHx,MHy,MHz\n";
     std::vector<double> row = polarRow(8, 52.5, 2.345);
