@@ -89,7 +89,7 @@ TEST_F(ResultCommands, CommandsRefuseAndFailuresChangeNothing)
     }
     EXPECT_FALSE(wxFileExists(dir.file("nan.csv")));
 
-    // A project holding a number that is not finite is not saved (the one file chosen is the example loaded).
+    // A project holding a number that is not finite is not saved: no file is even asked for.
     addObject("JIB", "J", INFINITY);
     frame->objectStoreChanged();
     select("JIB", "J");
@@ -124,7 +124,8 @@ TEST_F(ResultCommands, PolarDiagramLayersMessagesAndOddInput)
     }
     const auto curves = lines(true);
     ASSERT_EQ(curves.size(), 3u);
-    for (const auto& [i, name, colour] : {std::tuple{0, "TWS=4.0m/s", *wxGREEN}, {1, "TWS=6.0m/s", *wxRED}, {2, "TWS=8.0m/s", *wxBLUE}})
+    for (const auto& [i, name, colour] :
+         {std::tuple{0, "TWS=4.0m/s", *wxGREEN}, {1, "TWS=6.0m/s", *wxRED}, {2, "TWS=8.0m/s", *wxBLUE}})
         EXPECT_TRUE(curves[i]->GetName() == name && curves[i]->GetPen() == wxPen(colour, 2)) << name;
     // Speed at the true wind angle, measured from the top.
     const auto last = points(curves[2]);

@@ -32,8 +32,8 @@ TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
     dc.SetFont(grid->GetLabelFont());
     EXPECT_GT(grid->GetRowLabelSize(), dc.GetTextExtent(wxString::FromUTF8("Rudder Angle [°]:")).x);
 
-    // Typed into the speed row and read back: the numbers up to the first that is not one whole and finite,
-    // used only as three of them, with fewer than 1,000 steps from min to max; else the range stays.
+    // Typed into the speed row and read back: a row that does not hold three finite numbers, or holds 1,000
+    // steps or more from min to max, leaves the range as it was.
     using R = std::vector<double>;
     const R kept{1, 6, 1};
     const std::pair<std::array<const char*, 3>, R> cases[] = {
@@ -47,15 +47,14 @@ TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
         readForceRanges(dialog, store);
         EXPECT_EQ(store.speedRange, range) << typed[0] << " " << typed[1] << " " << typed[2];
     }
-    EXPECT_EQ(std::tie(store.leewayRange, store.heelRange, store.rudderRange), std::tuple(R{0, 0, 2}, R{0, 0, 30}, R{-1, 1, 0.5}));
+    EXPECT_EQ(std::tie(store.leewayRange, store.rudderRange), std::tuple(R{0, 0, 2}, R{-1, 1, 0.5}));
 
-    // The dialog shows the store's ranges and OK alone reads them back: a delta below the six decimals shown
-    // comes back as 0.
-    store.speedRange = {1, 2, 1e-7};
+    // The dialog shows the store's ranges with six decimals, and OK alone reads them back as shown.
+    store.speedRange = {1, 2, 0.1234567};
     wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectDismissableModal<ForceRangesDialog>(wxID_CANCEL));
-    EXPECT_EQ(store.speedRange, (R{1, 2, 1e-7}));
+    EXPECT_EQ(store.speedRange, (R{1, 2, 0.1234567}));
     wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectDismissableModal<ForceRangesDialog>(wxID_OK));
-    EXPECT_EQ(store.speedRange, (R{1, 2, 0}));
+    EXPECT_EQ(store.speedRange, (R{1, 2, 0.123457}));
 }
 
 TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
