@@ -10,18 +10,13 @@ namespace {
 
 TEST(CompareTable, CarpetTablesAndDifferences)
 {
-    // Values, column headings and row headings of the speed; NaN marks a missing value.
-    auto carpet = [](const ResultTable& rows) {
-        const CarpetTable t = makeCarpetTable(&rows, 3);
-        return testing::PrintToString(std::make_tuple(t.values, t.twaValues, t.twsValues));
-    };
-    EXPECT_EQ(carpet({polarRow(6, 40, 3), polarRow(6, 90, 4), polarRow(8, 40, 5), polarRow(8, 90, 6)}),
-              "({ { 3, 4 }, { 5, 6 } }, { 40, 90 }, { 6, 8 })");
-    // Groups in the order their TWS first appears, the headings from the last group; a row too short for
-    // the speed, one too short for TWA, and one with a NaN TWS.
-    EXPECT_EQ(carpet({polarRow(8, 40, 1), {4, 7}, polarRow(NAN, 60, 9), {4, 6, 60}, polarRow(6, 90, 5)}),
+    // Values, column and row headings of the speed, NaN marking a missing value. Groups in the order their TWS
+    // first appears, the headings from the last group; a row too short for the speed, one too short for TWA,
+    // and one with a NaN TWS.
+    const ResultTable rows{polarRow(8, 40, 1), {4, 7}, polarRow(NAN, 60, 9), {4, 6, 60}, polarRow(6, 90, 5)};
+    const CarpetTable t = makeCarpetTable(&rows, 3);
+    EXPECT_EQ(testing::PrintToString(std::make_tuple(t.values, t.twaValues, t.twsValues)),
               "({ { 1 }, { nan, 5 } }, { 60, 90 }, { 8, 6 })");
-    EXPECT_EQ(carpet({}), "({}, {}, {})");
     EXPECT_EQ(subtractMatrices({{5, 3, 1}, {2}, {7}, {8}}, {{1, 1}, {4, 4}, {}}), (ResultTable{{4, 2}, {-2}, {}}));
     EXPECT_TRUE(subtractMatrices({}, {{1}}).empty());
 }
@@ -76,12 +71,10 @@ struct CountingInterface : WxUserInterface { void progressUpdate(int) override {
 
 TEST_F(MainFrameTest, PreferencesClampAndReachTheNextGlobalRun)
 {
-    // The store's values at start, then values beyond the ranges: the spin controls show them clamped,
-    // and OK alone writes them back.
-    EXPECT_EQ(std::tie(store().diagramLeeway, store().diagramHeel, store().globalGuessCount), std::tuple(5.0, 20.0, 3));
-    const std::vector<std::tuple<std::tuple<double, double, int>, int, std::tuple<double, double, int>>> cases{
-        {{15, 50, 1}, wxID_CANCEL, {15, 50, 1}}, {{15, 50, 1}, wxID_OK, {10, 45, 3}},
-        {{-1, -1, 12}, wxID_OK, {0, 0, 9}}};
+    using R = std::vector<double>;
+    // Values beyond the ranges: the spin controls show them clamped, and OK alone writes them back.
+    const std::tuple<std::tuple<double, double, int>, int, std::tuple<double, double, int>> cases[] = {
+        {{15, 50, 1}, wxID_CANCEL, {15, 50, 1}}, {{15, 50, 1}, wxID_OK, {10, 45, 3}}, {{-1, -1, 12}, wxID_OK, {0, 0, 9}}};
     for (const auto& [before, button, after] : cases) {
         std::tie(store().diagramLeeway, store().diagramHeel, store().globalGuessCount) = before;
         wxTEST_DIALOG(menu(wxID_PREFERENCES), wxExpectDismissableModal<PreferencesDialog>(button));
@@ -91,8 +84,7 @@ TEST_F(MainFrameTest, PreferencesClampAndReachTheNextGlobalRun)
     // One wind point, 12 m/s at 12°, from the start values and from 2 · 9 guesses for each of speed, flat and reef.
     loadExample();
     auto* setup = dynamic_cast<Sulnarsetup*>(store().findObject("Upwind with jib", "VPPsetup"));
-    setup->searchGlobal = true;
-    setup->twsRange = setup->twaRange = {12, 12, 12};
+    std::tie(setup->searchGlobal, setup->twsRange, setup->twaRange) = std::tuple(true, R{12, 12, 12}, R{12, 12, 12});
     frame->m_vppSetupChoice->SetStringSelection("Upwind with jib");
     CountingInterface counting;
     installUserInterface(&counting);

@@ -1,39 +1,12 @@
 #include "GuiTest.h"
 
+#include <wx/dcclient.h>
+
 #include "CObjectStore.h"
 #include "RunWindows.h"
 #include "WxUserInterface.h"
 
-// Answers the sweep-range dialog: checks what it shows, types new cell texts
-// and ends it with the given button.
-template <>
-class wxExpectModal<ForceRangesDialog> : public wxExpectModalBase<ForceRangesDialog> {
-public:
-    using Cells = std::vector<std::array<wxString, 3>>;
-    wxExpectModal(int button, Cells typed, Cells* shown) : button_(button), typed_(std::move(typed)), shown_(shown) {}
-
-protected:
-    int OnInvoked(ForceRangesDialog* dlg) const override
-    {
-        shown_->assign(4, {});
-        for (int row = 0; row < 4; ++row)
-            for (int col = 0; col < 3; ++col) {
-                (*shown_)[row][col] = dlg->rangesGrid->GetCellValue(row, col);
-                if (row < static_cast<int>(typed_.size()))
-                    dlg->rangesGrid->SetCellValue(row, col, typed_[row][col]);
-            }
-        return button_;
-    }
-
-private:
-    int button_;
-    Cells typed_;
-    Cells* shown_;
-};
-
 namespace {
-
-using Cells = wxExpectModal<ForceRangesDialog>::Cells;
 
 class RunWindows : public ::testing::Test {
 protected:
@@ -42,71 +15,63 @@ protected:
     WxUserInterface ui;
 };
 
-TEST_F(RunWindows, RangeDialogLayout)
-{
-    ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
-    const wxGrid* grid = dialog.rangesGrid;
-    ASSERT_EQ(grid->GetNumberRows(), 4);
-    ASSERT_EQ(grid->GetNumberCols(), 3);
-    const char* columns[] = {"MIN", "MAX", "DELTA"};
-    for (int col = 0; col < 3; ++col)
-        EXPECT_EQ(grid->GetColLabelValue(col), columns[col]);
-    const char* rows[] = {"Speed [m/s]:", "Leeway [°]:", "Heel [°]:", "Rudder Angle [°]:"};
-    for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(grid->GetRowLabelValue(row).utf8_string(), rows[row]);
-    EXPECT_NE(dialog.FindWindow(wxID_OK), nullptr);
-    EXPECT_NE(dialog.FindWindow(wxID_CANCEL), nullptr);
-}
-
-TEST_F(RunWindows, OkWritesTheTypedRangesAndShowsThemNextTime)
+TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
 {
     CObjectStore& store = CObjectStore::getInstance();
-    Cells shown;
-    wxTEST_DIALOG(ui.editSweepRanges(store),
-                  wxExpectModal<ForceRangesDialog>(wxID_CANCEL, {{"2", "4", "0.5"}}, &shown));
-    EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[0], (std::array<wxString, 3>{"1.000000", "6.000000", "1.000000"}));
-    EXPECT_EQ(shown[3][2], "2.000000");
+    ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
+    wxGrid* grid = dialog.rangesGrid;
+    store.rudderRange = {-1, 1, 0.5};
+    fillForceRanges(dialog, store);
+    wxString shown;
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 3; ++col)
+            shown << grid->GetCellValue(row, col) << (col < 2 ? " " : ";");
+    EXPECT_EQ(shown, "1.000000 6.000000 1.000000;0.000000 0.000000 2.000000;0.000000 0.000000 30.000000;"
+                     "-1.000000 1.000000 0.500000;");
+    wxClientDC dc(grid);
+    dc.SetFont(grid->GetLabelFont());
+    EXPECT_GT(grid->GetRowLabelSize(), dc.GetTextExtent(wxString::FromUTF8("Rudder Angle [°]:")).x);
 
-    // Rows without a usable range keep theirs. Speed: an empty cell; leeway:
-    // "nan"; heel: 100,000 values; rudder: fine with a zero delta.
-    wxTEST_DIALOG(ui.editSweepRanges(store),
-                  wxExpectModal<ForceRangesDialog>(
-                      wxID_OK, {{"2", "", "1"}, {"0", "nan", "1"}, {"0", "1", "1e-5"}, {"3", "5", "0"}}, &shown));
-    EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
-    EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 0, 2}));
-    EXPECT_EQ(store.heelRange, (std::vector<double>{0, 0, 30}));
-    EXPECT_EQ(store.rudderRange, (std::vector<double>{3, 5, 0}));
+    // Typed into the speed row and read back: a row that does not hold three finite numbers, or holds 1,000
+    // steps or more from min to max, leaves the range as it was.
+    using R = std::vector<double>;
+    const R kept{1, 6, 1};
+    const std::pair<std::array<const char*, 3>, R> cases[] = {
+        {{"2", "", "1"}, kept},      {{"0.5", "abc", "3"}, kept}, {{"-2", "2.5x", "3"}, kept}, {{"2", "nan", "1"}, kept},
+        {{"inf", "1", "1"}, kept},   {{"1", "2", "-inf"}, kept},  {{"0", "1000", "1"}, kept}, {{"0", "1", "1e-5"}, kept},
+        {{"0", "999", "1"}, {0, 999, 1}}, {{"5", "3", "1"}, {5, 3, 1}}, {{"3", "5", "0"}, {3, 5, 0}}};
+    for (const auto& [typed, range] : cases) {
+        store.speedRange = kept;
+        for (int col = 0; col < 3; ++col)
+            grid->SetCellValue(0, col, typed[col]);
+        readForceRanges(dialog, store);
+        EXPECT_EQ(store.speedRange, range) << typed[0] << " " << typed[1] << " " << typed[2];
+    }
+    EXPECT_EQ(std::tie(store.leewayRange, store.rudderRange), std::tuple(R{0, 0, 2}, R{-1, 1, 0.5}));
 
-    wxTEST_DIALOG(ui.editSweepRanges(store),
-                  wxExpectModal<ForceRangesDialog>(wxID_OK, {{"2", "4", "0.5"}, {"0", "6", "3"}}, &shown));
-    EXPECT_EQ(store.speedRange, (std::vector<double>{2, 4, 0.5}));
-    EXPECT_EQ(store.leewayRange, (std::vector<double>{0, 6, 3}));
-    wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectModal<ForceRangesDialog>(wxID_OK, {}, &shown));
-    EXPECT_EQ(shown[0][2], "0.500000");
-    EXPECT_EQ(shown[1][1], "6.000000");
+    // The dialog shows the store's ranges with six decimals, and OK alone reads them back as shown.
+    store.speedRange = {1, 2, 0.1234567};
+    wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectDismissableModal<ForceRangesDialog>(wxID_CANCEL));
+    EXPECT_EQ(store.speedRange, (R{1, 2, 0.1234567}));
+    wxTEST_DIALOG(ui.editSweepRanges(store), wxExpectDismissableModal<ForceRangesDialog>(wxID_OK));
+    EXPECT_EQ(store.speedRange, (R{1, 2, 0.123457}));
 }
 
 TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
 {
     ui.progressBegin();
     GaugeFrame* frame = ui.progressWindow();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->GetTitle(), "Progress");
-    EXPECT_TRUE(frame->IsShown());
-    EXPECT_EQ(frame->gauge->GetRange(), 100);
-
-    for (const auto& [given, shown] : {std::pair{42, 42}, std::pair{130, 100}, std::pair{-5, 0}}) {
+    ASSERT_TRUE(frame && frame->GetTitle() == "Progress" && frame->IsShown());
+    frame->SendSizeEvent();
+    EXPECT_EQ(frame->gauge->GetRect(), wxRect(20, 20, 250, 30));
+    for (const auto& [given, shown] : {std::pair{42, 42}, {130, 100}, {-5, 0}}) {
         ui.progressUpdate(given);
         EXPECT_EQ(frame->gauge->GetValue(), shown);
     }
-
     // The user cannot close it while the run goes on.
     EXPECT_FALSE(frame->Close());
     pumpEvents(50);
     EXPECT_EQ(ui.progressWindow(), frame);
-
     ui.progressEnd();
     pumpEvents(50);
     EXPECT_EQ(ui.progressWindow(), nullptr);
