@@ -14,10 +14,11 @@
 
 namespace {
 
+// "%f" written whole, however many digits the value has.
 std::string fixed(double value)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", value);
+    std::string text(static_cast<std::size_t>(std::max(std::snprintf(nullptr, 0, "%f", value), 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%f", value);
     return text;
 }
 

@@ -29,8 +29,9 @@ std::string removeBlockComments(const std::string& text)
     while (pos < text.size()) {
         const char c = text[pos];
         if (inString) {
-            // An escaped character, the quote too, stays inside the string.
-            const std::size_t length = c == '\\' ? 2 : 1;
+            // An escaped character, the quote too, stays inside the string; a
+            // backslash that ends a cut-off text is one character.
+            const std::size_t length = c == '\\' && pos + 1 < text.size() ? 2 : 1;
             result.append(text, pos, length);
             pos += length;
             inString = c != '"';
