@@ -663,13 +663,11 @@ void CMainFrame::writeResultTable(const ResultTable* rows, std::vector<std::stri
     for (int c = 0; c < columns; ++c)
         grid->SetColLabelValue(c, wxString::FromUTF8(names[static_cast<std::size_t>(c)]));
     fitColumnsToLabels(grid);
-    char text[64];
     for (std::size_t r = 0; r < rows->size(); ++r) {
         const auto& row = (*rows)[r];
         // A short row leaves its last cells empty.
         for (std::size_t c = 0; c < row.size() && c < names.size(); ++c) {
-            std::snprintf(text, sizeof text, "%.2f", row[c]);
-            grid->SetCellValue(static_cast<int>(r), static_cast<int>(c), text);
+            grid->SetCellValue(static_cast<int>(r), static_cast<int>(c), formatNumber("%.2f", row[c]));
         }
     }
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);

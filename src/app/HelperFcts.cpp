@@ -26,9 +26,7 @@ void setGridValuesFromVector(wxGrid* grid, int row, const std::vector<double>& v
 {
     const std::size_t columns = static_cast<std::size_t>(std::max(grid->GetNumberCols(), 0));
     for (std::size_t i = 0; i < values.size() && i < columns; ++i) {
-        char text[512];
-        std::snprintf(text, sizeof text, "%f", values[i]);
-        grid->SetCellValue(row, static_cast<int>(i), wxString(text));
+        grid->SetCellValue(row, static_cast<int>(i), formatNumber("%f", values[i]));
     }
 }
 
@@ -54,4 +52,12 @@ void growToFitContents(wxTopLevelWindow& window)
     window.SetClientSize(client);
     window.Layout();
     window.Centre(wxBOTH);
+}
+
+std::string formatNumber(const char* format, double value)
+{
+    const int length = std::snprintf(nullptr, 0, format, value);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, value);
+    return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Moving one row of a grid control into a vector of numbers and back, sizing
-// grid columns, and growing a dialog to what its contents need.
+// grid columns, growing a dialog to what its contents need, and writing numbers.
 
+#include <string>
 #include <vector>
 
 class wxGrid;
@@ -22,3 +23,7 @@ void fitColumnsToLabels(wxGrid* grid);
 // (and its minimum size) where this toolkit's larger controls need more room;
 // centres it afterwards.
 void growToFitContents(wxTopLevelWindow& window);
+
+// One number printed with a printf conversion such as "%.2f", written whole
+// however many digits it has.
+std::string formatNumber(const char* format, double value);

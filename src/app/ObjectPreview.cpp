@@ -11,20 +11,13 @@
 #include "CMain.h"
 #include "CSpi.h"
 #include "CVecMat.h"
+#include "HelperFcts.h"
 
 namespace {
 
-// "%f" written whole, however many digits the value has.
-std::string fixed(double value)
-{
-    std::string text(static_cast<std::size_t>(std::max(std::snprintf(nullptr, 0, "%f", value), 0)), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%f", value);
-    return text;
-}
-
 std::string areaLine(double area, const char* label, double zCE)
 {
-    return "\n\nArea: " + fixed(area) + label + fixed(zCE) + " m";
+    return "\n\nArea: " + formatNumber("%f", area) + label + formatNumber("%f", zCE) + " m";
 }
 
 // {Cd, Cl} at every second degree from 0 to 178, where the lift is positive.

@@ -12,6 +12,7 @@
 #include "CRig.h"
 #include "CSpi.h"
 #include "CVecMat.h"
+#include "HelperFcts.h"
 #include "Sulnarsetup.h"
 
 namespace {
@@ -37,15 +38,6 @@ bool finite(const std::vector<double>& values)
 bool tooManyValues(const std::vector<double>& range)
 {
     return (range[1] - range[0]) / range[2] + 1.0 > maxRangeValues;
-}
-
-// "%.2f" written whole, however many digits the value has.
-std::string format2(double value)
-{
-    const int length = std::snprintf(nullptr, 0, "%.2f", value);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%.2f", value);
-    return text;
 }
 
 } // namespace
@@ -121,7 +113,7 @@ std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0)
                 text += ',';
-            text += format2(row[i]);
+            text += formatNumber("%.2f", row[i]);
         }
         text += '\n';
     }
