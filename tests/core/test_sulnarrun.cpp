@@ -12,23 +12,16 @@
 #include "RecordingUserInterface.h"
 #include "Sulnarrun.h"
 
-namespace {
-
 constexpr double pi = 3.141592653589793;
 
-class RunTest : public ::testing::Test {
-protected:
-    void SetUp() override
+struct RunTest : ::testing::Test {
+    static CObjectStore& loaded()
     {
         CObjectStore::resetInstance();
         loadExampleProject();
-        main = findExample<CMain>("Main 10m", "MAIN");
-        jib = findExample<CJib>("Jib 105%", "JIB");
-        rig = findExample<CRig>("Fractional rig", "RIG");
-        hull = findExample<CKeuningHYDRO>("Cruiser 10m hull", "KeuningHYDRO");
-        setup = findExample<Sulnarsetup>("Upwind with jib", "VPPsetup");
+        return CObjectStore::getInstance();
     }
-    void TearDown() override { CObjectStore::resetInstance(); }
+    ~RunTest() override { CObjectStore::resetInstance(); }
     std::unique_ptr<Sulnarrun> run(std::vector<double> tws, std::vector<double> twa, bool global = false, int guesses = 3,
                                    CMain* m = nullptr)
     {
@@ -36,15 +29,15 @@ protected:
                                            setup->initialValues, setup->lowerBounds, setup->upperBounds, false, global,
                                            guesses);
     }
-    CObjectStore& store = CObjectStore::getInstance();
     const ResultTable& polar() { return *store.currentResults; }
 
     RecordingUserInterface ui;
-    CMain* main = nullptr;
-    CJib* jib = nullptr;
-    CRig* rig = nullptr;
-    CKeuningHYDRO* hull = nullptr;
-    Sulnarsetup* setup = nullptr;
+    CObjectStore& store = loaded();
+    CMain* main = findExample<CMain>("Main 10m", "MAIN");
+    CJib* jib = findExample<CJib>("Jib 105%", "JIB");
+    CRig* rig = findExample<CRig>("Fractional rig", "RIG");
+    CKeuningHYDRO* hull = findExample<CKeuningHYDRO>("Cruiser 10m hull", "KeuningHYDRO");
+    Sulnarsetup* setup = findExample<Sulnarsetup>("Upwind with jib", "VPPsetup");
 };
 
 TEST_F(RunTest, StartPointsAndTheirOrder)
@@ -63,10 +56,9 @@ TEST_F(RunTest, StartPointsAndTheirOrder)
         EXPECT_NEAR(starts[i][k], value, 1e-12) << i << " " << k;
     EXPECT_EQ(run({4, 4, 1}, {40, 40, 10}, true, 0)->startPoints(4.0).size(), 1u);
     // Without global search the flat start follows the wind.
-    auto local = run({4, 4, 1}, {40, 40, 10});
-    EXPECT_NEAR(local->startPoints(4.0)[0][4], 0.6, 1e-12);
-    EXPECT_EQ(local->startPoints(12.0)[0][4], 0.0);
-    EXPECT_EQ(local->startPoints(0.0)[0][4], 1.0);
+    const auto local = run({4, 4, 1}, {40, 40, 10});
+    for (const auto& [tws, flat] : {std::pair{4.0, 0.6}, {12.0, 0.0}, {0.0, 1.0}})
+        EXPECT_NEAR(local->startPoints(tws)[0][4], flat, 1e-12) << tws;
 }
 
 TEST_F(RunTest, EqualBoundsHoldTheVariableAndSweepsAddUp)
@@ -90,18 +82,16 @@ TEST_F(RunTest, EqualBoundsHoldTheVariableAndSweepsAddUp)
 
 TEST_F(RunTest, FailedHullTablesEvaluateNothing)
 {
-    store.currentResults = std::make_unique<ResultTable>(ResultTable{{1.0}});
-    store.aeroResults = std::make_unique<ResultTable>(ResultTable{{2.0}});
-    store.hydroResults = std::make_unique<ResultTable>(ResultTable{{3.0}});
+    for (auto* table : {&store.currentResults, &store.aeroResults, &store.hydroResults})
+        *table = std::make_unique<ResultTable>(ResultTable{{1.0}});
     hull->RA = {0.0};
     auto r = run({4, 8, 4}, {40, 180, 35});
-    EXPECT_EQ(r->aeroModel, nullptr);
-    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(r->aeroModel == nullptr && ui.messages.size() == 1u);
     r->RunVPP();
     r->RunAeroForces();
     r->RunHydroForces();
-    EXPECT_EQ(std::vector<double>({polar()[0][0], (*store.aeroResults)[0][0], (*store.hydroResults)[0][0]}),
-              std::vector<double>({1.0, 2.0, 3.0}));
+    for (auto* table : {&store.currentResults, &store.aeroResults, &store.hydroResults})
+        EXPECT_EQ(**table, ResultTable{{1.0}});
 }
 
 TEST_F(RunTest, AeroTableRows)
@@ -167,16 +157,14 @@ TEST_F(RunTest, EveryExampleSetupGivesABalancedSortedPolar)
                   s->twsRange, s->twaRange, s->initialValues, s->lowerBounds, s->upperBounds, s->jibPoledWindward,
                   s->searchGlobal, 3)
             .RunVPP();
-        const ResultTable& rows = polar();
-        EXPECT_GE(rows.size(), 91u) << name;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const auto& row = rows[i];
-            EXPECT_GT(row[0], 0.0) << name << " TWS " << row[1] << " TWA " << row[2];
+        EXPECT_GE(polar().size(), 91u) << name;
+        for (std::size_t i = 0; i < polar().size(); ++i) {
+            const auto& row = polar()[i];
+            // A 10 m yacht sails between 1 and 6 m/s in 4 to 16 m/s of wind.
+            EXPECT_TRUE(row[0] > 0.0 && row[3] > 1.0 && row[3] < 6.0) << name << " TWS " << row[1] << " TWA " << row[2];
             for (int k : {10, 11, 13, 15})
                 EXPECT_NEAR(row[k] + row[k + 6], 0.0, 1.0) << k;
-            // A 10 m yacht sails between 1 and 6 m/s in 4 to 16 m/s of wind.
-            EXPECT_TRUE(row[3] > 1.0 && row[3] < 6.0);
-            EXPECT_TRUE(i == 0 || rows[i - 1][1] < row[1] || (rows[i - 1][1] == row[1] && rows[i - 1][2] < row[2]));
+            EXPECT_TRUE(i == 0 || std::pair(polar()[i - 1][1], polar()[i - 1][2]) < std::pair(row[1], row[2]));
         }
     }
     // The force columns are those of the row's own state.
@@ -224,5 +212,3 @@ TEST_F(RunTest, ModelsThatThrowEndTheRunWithTheirMessage)
     EXPECT_EQ(ui.messages, std::vector<std::string>(2, "Error: The run stopped: x is out of the range of the fitted data."));
     EXPECT_THROW(CRig({{"N_SPREADERS", 1e10}}, "RIG"), nlohmann::json::type_error);
 }
-
-} // namespace
