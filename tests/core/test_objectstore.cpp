@@ -2,18 +2,13 @@
 
 #include "CObjectStore.h"
 
-namespace {
-
 // A design object that counts its destructions.
-class Probe : public CObject {
-public:
-    Probe(std::string n, std::string t, int* deaths) : CObject(std::move(n), std::move(t)), deaths_(deaths) {}
-    ~Probe() override { ++*deaths_; }
-    nlohmann::json makeJSON() const override { return {{"Name", name}}; }
+struct Probe : CObject {
+    Probe(const char* t, int* deaths) : CObject("A", t), deaths(deaths) {}
+    ~Probe() override { ++*deaths; }
+    nlohmann::json makeJSON() const override { return {}; }
     void edit() override {}
-
-private:
-    int* deaths_;
+    int* deaths;
 };
 
 TEST(CObjectStore, FindsByExactNameAndTypeAndOwnsItsObjects)
@@ -22,7 +17,7 @@ TEST(CObjectStore, FindsByExactNameAndTypeAndOwnsItsObjects)
     {
         CObjectStore store;
         for (const char* type : {"MAIN", "JIB", "JIB"})
-            store.objects.push_back(std::make_unique<Probe>("A", type, &deaths));
+            store.objects.push_back(std::make_unique<Probe>(type, &deaths));
         // The first of equal names is found.
         EXPECT_EQ(store.findObject("A", "MAIN"), store.objects[0].get());
         EXPECT_EQ(store.findObject("A", "JIB"), store.objects[1].get());
@@ -37,15 +32,13 @@ TEST(CObjectStore, TheProgramStoreStartsAfreshWithItsTableColumns)
 {
     int deaths = 0;
     CObjectStore& store = CObjectStore::getInstance();
-    store.objects.push_back(std::make_unique<Probe>("A", "MAIN", &deaths));
+    store.objects.push_back(std::make_unique<Probe>("MAIN", &deaths));
     store.currentResults = std::make_unique<ResultTable>();
     store.speedRange = {2, 3, 0.5};
     store.globalGuessCount = 9;
     CObjectStore::resetInstance();
-    EXPECT_EQ(deaths, 1);
-    EXPECT_TRUE(store.objects.empty() && store.currentResults == nullptr);
-    EXPECT_EQ(store.speedRange, (std::vector<double>{1, 6, 1}));
-    EXPECT_EQ(store.globalGuessCount, 3);
+    EXPECT_TRUE(deaths == 1 && store.objects.empty() && store.currentResults == nullptr);
+    EXPECT_TRUE(store.speedRange == std::vector<double>({1, 6, 1}) && store.globalGuessCount == 3);
     EXPECT_EQ(store.aeroColumnNames,
               (std::vector<std::string>{"TWS", "TWA", "AWS", "AWA", "Speed", "Leeway", "Heel", "Flat", "Reef",
                                         "Twist", "ForceX", "ForceY", "ForceZ", "MomentX", "MomentY", "MomentZ"}));
@@ -54,5 +47,3 @@ TEST(CObjectStore, TheProgramStoreStartsAfreshWithItsTableColumns)
                                         "deltaRHrHeel", "RvisKeel", "RvisRudder", "RresKeel", "dRresKeel_heel",
                                         "dRtrim", "MzMunk", "Eff.Draft", "InducedRes", "Mx", "My", "Mz"}));
 }
-
-} // namespace

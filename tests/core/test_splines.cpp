@@ -7,8 +7,6 @@
 #include "DesignObjectTesting.h"
 #include "MakimaSpline.h"
 
-namespace {
-
 TEST(MakimaSpline, FitsEvaluatesAndExtrapolatesNaturalCubicCoefficients)
 {
     // Knots (0,0), (1,1), (2,0): by hand, h = {1, 1}, alpha[1] = 3*(0-1) - 3*(1-0) = -6,
@@ -41,27 +39,19 @@ TEST(MakimaSplineCreate, ReportsEachFaultInOrder)
 {
     const std::string size = "\nInput vectors must have at least two points and must be of the same size.";
     const std::string order = "\nIndependent Input vector (x) must be strictly increasing.";
-    const struct {
-        std::vector<double> x, y;
-        std::string error;
-    } cases[] = {{{1.0}, {1.0}, size}, {{0.0, 0.0, 1.0}, {1.0, 2.0, 3.0}, order}, {{1.0, 0.0}, {1.0, 2.0, 3.0}, size + order}};
-    for (const auto& c : cases) {
-        std::string error;
-        EXPECT_FALSE(MakimaSpline::create(c.x, c.y, error).has_value());
-        EXPECT_EQ(error, c.error);
-    }
     std::string error;
+    for (const auto& [x, y, expected] : std::vector<std::tuple<std::vector<double>, std::vector<double>, std::string>>{
+             {{1.0}, {1.0}, size}, {{0.0, 0.0, 1.0}, {1.0, 2.0, 3.0}, order}, {{1.0, 0.0}, {1.0, 2.0, 3.0}, size + order}}) {
+        EXPECT_FALSE(MakimaSpline::create(x, y, error).has_value());
+        EXPECT_EQ(error, expected);
+    }
     EXPECT_DOUBLE_EQ(MakimaSpline::create({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, error).value()(0.5), 0.6875);
 }
 
 TEST(Makima2Spline, ChecksItsFieldAndInterpolatesAlongColumnsThenRows)
 {
     const auto message = [](auto make) {
-        try {
-            make();
-        } catch (const std::invalid_argument& e) {
-            return std::string(e.what());
-        }
+        try { make(); } catch (const std::invalid_argument& e) { return std::string(e.what()); }
         return std::string("no exception");
     };
     // Too few rows, a later row of the wrong length, too few keys.
@@ -83,5 +73,3 @@ TEST(Makima2Spline, ChecksItsFieldAndInterpolatesAlongColumnsThenRows)
     narrow.interpolateColumn(1.0);
     EXPECT_NEAR(narrow.columnSpline(0.5), 20001.0, 1e-6);
 }
-
-} // namespace
