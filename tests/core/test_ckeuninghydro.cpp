@@ -1,5 +1,5 @@
-// The hull data set as a design object: reading, writing, copying and
-// building its splines over heel.
+// The hull data set as a design object: reading, writing and building its
+// splines over heel.
 
 #include "CKeuningHYDRO.h"
 #include "DesignObjectTesting.h"
@@ -29,21 +29,6 @@ TEST(CKeuningHYDRO, ReadsAndWritesEveryMemberAndRaisesTypeErrors)
     expectTypeErrors<CKeuningHYDRO>("KeuningHYDRO", {{R"({"useTabulatedHeeledDimensions": 1})", "boolean, but is number"},
                                                      {R"({"C_form": {}})", "array, but is object"},
                                                      {R"({"RA": [0.0, "x"]})", "number, but is string"}});
-}
-
-TEST(CKeuningHYDRO, CopyOwnsItsTablesAndSplines)
-{
-    RecordingUserInterface ui;
-    CKeuningHYDRO source(testHullWithHeeledDimensionsJson(), "KeuningHYDRO");
-    ASSERT_TRUE(source.checkAndGenerateSplines());
-    const CKeuningHYDRO copy(source);
-    source.RA = {0.0, 0.3, 0.5, 0.6, 0.55};
-    source.Sc_phi = {20.0, 19.0, 18.0};
-    ASSERT_TRUE(source.checkAndGenerateSplines());
-    EXPECT_EQ(copy.makeJSON(), testHullWithHeeledDimensionsJson());
-    EXPECT_DOUBLE_EQ(copy.splineRA(15.0), 0.22);
-    EXPECT_DOUBLE_EQ(copy.splineSc(20.0), 24.0);
-    EXPECT_DOUBLE_EQ(source.splineRA(15.0), 0.3);
 }
 
 TEST(CKeuningHYDROSplines, ValidTablesBuildWithoutMessageAndRepairHeals)
@@ -81,13 +66,10 @@ TEST(CKeuningHYDROSplines, FailedSplinesAreReportedInOneBoxInOrder)
     for (const auto& [base, changes, message] : std::vector<std::tuple<nlohmann::json, nlohmann::json, std::string>>{
              {upright, {{"PhiRA", none}, {"RA", none}, {"Phi_C_form", none}, {"C_form", none}},
               block("RA", twoPoints) + block("C_form", twoPoints)},
-             // A heeled table listing the upright angle, an empty one, one short one.
+             // A heeled table listing the upright angle, one short one.
              {heeled, {{"Phi", {0.0, 10.0, 20.0}}, {"RA", {0.0}}},
               block("Lwl", increasing) + block("Bwl", increasing) + block("Tc", increasing) + block("Ax", increasing) +
                   block("Sc", increasing) + block("RA", twoPoints)},
-             {upright, {{"useTabulatedHeeledDimensions", true}},
-              block("Lwl", twoPoints) + block("Bwl", twoPoints) + block("Tc", twoPoints) + block("Ax", twoPoints) +
-                  block("Sc", twoPoints)},
              {heeled, {{"Phi", {10.0, 20.0}}, {"Lwl_phi", {7.9}}, {"Bwl_phi", {2.9, 2.8}}, {"Tc_phi", {0.48, 0.46}},
                        {"Ax_phi", {0.99, 0.97}}, {"Sc_phi", {24.6, 24.0}}}, block("Lwl", twoPoints)},
              {upright, {{"Phi_C_form", {30.0, 0.0}}, {"C_form", {1.0}}}, block("C_form", twoPoints + increasing)}}) {

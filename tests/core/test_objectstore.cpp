@@ -39,11 +39,11 @@ TEST(CObjectStore, TheProgramStoreStartsAfreshWithItsTableColumns)
     CObjectStore::resetInstance();
     EXPECT_TRUE(deaths == 1 && store.objects.empty() && store.currentResults == nullptr);
     EXPECT_TRUE(store.speedRange == std::vector<double>({1, 6, 1}) && store.globalGuessCount == 3);
-    EXPECT_EQ(store.aeroColumnNames,
-              (std::vector<std::string>{"TWS", "TWA", "AWS", "AWA", "Speed", "Leeway", "Heel", "Flat", "Reef",
-                                        "Twist", "ForceX", "ForceY", "ForceZ", "MomentX", "MomentY", "MomentZ"}));
-    EXPECT_EQ(store.hydroColumnNames,
-              (std::vector<std::string>{"Speed", "Leeway", "Heel", "Rudder", "FHk", "FHr", "RHfheeled", "RHr",
-                                        "deltaRHrHeel", "RvisKeel", "RvisRudder", "RresKeel", "dRresKeel_heel",
-                                        "dRtrim", "MzMunk", "Eff.Draft", "InducedRes", "Mx", "My", "Mz"}));
+    std::string names;
+    for (const auto* list : {&store.aeroColumnNames, &store.hydroColumnNames})
+        for (const auto& name : *list)
+            names += name + ",";
+    EXPECT_EQ(names, "TWS,TWA,AWS,AWA,Speed,Leeway,Heel,Flat,Reef,Twist,ForceX,ForceY,ForceZ,MomentX,MomentY,MomentZ,"
+                     "Speed,Leeway,Heel,Rudder,FHk,FHr,RHfheeled,RHr,deltaRHrHeel,RvisKeel,RvisRudder,RresKeel,"
+                     "dRresKeel_heel,dRtrim,MzMunk,Eff.Draft,InducedRes,Mx,My,Mz,");
 }
