@@ -1,6 +1,7 @@
 // Resistance components, side forces and moments of the test yacht against values worked out
 // from the regression formulas with their tabulated coefficients, at rest and heeled either way.
 
+#include <algorithm>
 #include <functional>
 #include <numbers>
 
@@ -31,9 +32,8 @@ static std::function<std::vector<double>(double)> columns(const std::vector<std:
         splines.emplace_back(x, y);
     }
     return [splines](double x) {
-        std::vector<double> values;
-        for (const auto& s : splines)
-            values.push_back(s(x));
+        std::vector<double> values(splines.size());
+        std::ranges::transform(splines, values.begin(), [x](const MakimaSpline& s) { return s(x); });
         return values;
     };
 }
@@ -116,7 +116,7 @@ TEST_F(Hull, BareHullResiduaryResistanceUprightAndItsHeelIncrement)
     EXPECT_EQ(tabulated.getHullResidualResistance(0.0, 20.0).second, 0.0);
 }
 
-TEST_F(Hull, KeelAndRudderViscousAndResiduaryResistance)
+TEST_F(Hull, KeelRudderTrimAndInducedResistance)
 {
     const auto [keel, rudder] = hull.getKeelRudderViscousResistance(3.0);
     expectClose(keel, (1.0 + 2.0 * 0.12 + 60.0 * std::pow(0.12, 4)) * ittc(3.0 / 1.19e-6) * 0.5 * rho * 9.0 * 2.9);
@@ -138,10 +138,8 @@ TEST_F(Hull, KeelAndRudderViscousAndResiduaryResistance)
     // The heel increment grows with heel and the Froude number.
     const double Ch = -3.5837 * Tc / T - 0.0518 * BT + 0.5958 * (Tc / T) * BT + 0.2055 * Lwl / std::pow(Vc, 0.3333);
     expectClose(keelAt(0.30, 20.0).second, Ch * 0.09 * (20.0 * deg) * Vk * rho * g);
-}
 
-TEST_F(Hull, AddedTrimResistanceFadesOutByTenDegrees)
-{
+    // The added trim resistance fades out by ten degrees.
     const auto coefficient = [](const std::array<double, 6>& t) {
         return t[0] + t[1] * Lwl / Bwl + t[2] * BT + t[3] * Aw / std::pow(Vc, 0.6666) + t[4] * LCBpct + t[5] * LCFpct;
     };
@@ -154,10 +152,8 @@ TEST_F(Hull, AddedTrimResistanceFadesOutByTenDegrees)
     // No added trim resistance at the tabulated Froude numbers up to 0.20.
     for (double Fn : {0.0, 0.05, 0.10, 0.15, 0.20})
         EXPECT_NEAR(hull.getHullAddedTrimResistance(speedAt(Fn, 9.81), 0.0, M), 0.0, 1e-12) << Fn;
-}
 
-TEST_F(Hull, EffectiveSpanAndInducedResistance)
-{
+    // The effective span and the induced resistance.
     const double V = 3.0, Fn = V / std::sqrt(9.81 * Lwl), Fh = 2000.0, r = Tc / T;
     // The coefficients A1 to A4, B0, B1 at 0, 10, 20 and 30 degrees, natural splines between and beyond.
     const auto s = columns({{0, 3.7455, -3.6246, 0.0589, -0.0296, 1.2306, -0.7256},

@@ -33,10 +33,8 @@ TEST(MakimaSpline, FitsEvaluatesAndExtrapolatesNaturalCubicCoefficients)
     for (double v : {0.0, 1.0, 2.0})
         EXPECT_THROW(MakimaSpline({1.0}, {5.0})(v), std::out_of_range);
     EXPECT_THROW(MakimaSpline()(0.0), std::out_of_range);
-}
 
-TEST(MakimaSplineCreate, ReportsEachFaultInOrder)
-{
+    // Creation reports each fault in order.
     const std::string size = "\nInput vectors must have at least two points and must be of the same size.";
     const std::string order = "\nIndependent Input vector (x) must be strictly increasing.";
     std::string error;
