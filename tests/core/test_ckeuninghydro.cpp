@@ -13,7 +13,7 @@ static std::string block(const std::string& spline, const std::string& reason)
     return "\nError creating spline for " + spline + "(Heel): " + reason + "\n";
 }
 
-TEST(CKeuningHYDRO, ReadsAndWritesEveryMemberAndRaisesTypeErrors)
+TEST(CKeuningHYDRO, ReadsWritesAndBuildsItsSplinesOrHealsThem)
 {
     // Every member is written back under its own key, numbers as doubles; an integer is read as a number.
     auto input = testHullWithHeeledDimensionsJson(), expected = input;
@@ -23,10 +23,7 @@ TEST(CKeuningHYDRO, ReadsAndWritesEveryMemberAndRaisesTypeErrors)
     expectTypeErrors<CKeuningHYDRO>("KeuningHYDRO", {{R"({"useTabulatedHeeledDimensions": 1})", "boolean, but is number"},
                                                      {R"({"C_form": {}})", "array, but is object"},
                                                      {R"({"RA": [0.0, "x"]})", "number, but is string"}});
-}
 
-TEST(CKeuningHYDROSplines, ValidTablesBuildWithoutMessageAndRepairHeals)
-{
     RecordingUserInterface ui;
     // With tabulated heeled dimensions their splines start at the upright values; the stored table keeps its
     // heeled angles only.

@@ -45,8 +45,9 @@ struct Hull : ::testing::Test {
     CKeuningHYDRO hull{testHullJson(), "KeuningHYDRO"}, tabulated{testHullWithHeeledDimensionsJson(), "KeuningHYDRO"};
 };
 
-TEST_F(Hull, FrictionFollowsTheIttcLineOnTheHeeledSurface)
+TEST_F(Hull, FrictionAndBareHullResiduaryResistance)
 {
+    // Friction follows the ITTC line on the heeled surface.
     const double V = 3.0, q = ittc(Lwl * V * 0.7 / 1.19e-6) * 0.5 * rho * V * V;
     // The surface's coefficients s0 to s3 by heel, natural cubic splines between and beyond the rows.
     const auto s = columns({{0, 0, 0, 0, 0}, {5, -4.112, 0.054, -0.027, 6.329}, {10, -4.522, -0.132, -0.077, 8.738},
@@ -67,10 +68,8 @@ TEST_F(Hull, FrictionFollowsTheIttcLineOnTheHeeledSurface)
     auto element = testHullJson();
     element["Lwl"] = 1e-4;
     expectClose(CKeuningHYDRO(element, "KeuningHYDRO").getHullFrictionalResistance(slow, 0.0), 0.075 / 4.0 * qSlow);
-}
 
-TEST_F(Hull, BareHullResiduaryResistanceUprightAndItsHeelIncrement)
-{
+    // The bare hull's residuary resistance upright and its heel increment.
     // The coefficients a0 to a7 by Froude number (on the member g), natural cubic splines between the rows.
     const auto a = columns({{0, 0, 0, 0, 0, 0, 0, 0, 0},
                             {0.15, -0.0005, 0.0023, -0.0086, -0.0015, 0.0061, 0.0010, 0.0001, 0.0052},
@@ -145,7 +144,7 @@ TEST_F(Hull, KeelRudderTrimAndInducedResistance)
     };
     const double M = 5000.0, V30 = speedAt(0.30, 9.81);
     const double full = coefficient({0.0015, 0.0008, 0.0027, -0.0030, 0.0002, 0.0}) * M / (GMl * 0.0175);
-    for (const auto& [heel, share] : std::vector<std::pair<double, double>>{{0, 1}, {2.5, 0.75}, {5, 0.5}, {10, 0}, {25, 0}})
+    for (const auto& [heel, share] : {std::pair{0.0, 1.0}, {2.5, 0.75}, {5.0, 0.5}, {10.0, 0.0}, {25.0, 0.0}})
         expectClose(hull.getHullAddedTrimResistance(V30, heel, M), share * full);
     expectClose(hull.getHullAddedTrimResistance(speedAt(0.45, 9.81), 0.0, 2.0 * M),
                 coefficient({0.0070, 0.0033, 0.0074, -0.0089, 0.0016, -0.0005}) * 2.0 * M / (GMl * 0.0175));
@@ -183,11 +182,11 @@ static std::pair<double, double> sideForces(double V, double leeway, double heel
             Ar * (rudder * deg + beta - beta0 - downwash) * slope(2.0 * br / cr, 5.0) * 0.81 * factors};
 }
 
-TEST_F(Hull, SideForcesMomentsAndTheTotalForce)
+TEST_F(Hull, SideForcesMomentsAndTheTotalForceHeeledEitherWayAndAtRest)
 {
     // Heeled without leeway the keel is pushed to leeward and the rudder sees no downwash.
     for (const auto& [V, leeway, heel, rudder] : std::vector<std::array<double, 4>>{
-             {3.0, 4.0, 0.0, 2.0}, {4.0, 5.0, 20.0, 3.0}, {2.5, 3.0, 10.0, -2.0}, {3.0, 0.0, 0.0, 0.0}, {3.0, 0.0, 20.0, 0.0}}) {
+             {3, 4, 0, 2}, {4, 5, 20, 3}, {2.5, 3, 10, -2}, {3, 0, 0, 0}, {3, 0, 20, 0}}) {
         const auto [Fk, Fr] = hull.getHeelingForces(V, leeway, heel, rudder);
         expectClose(Fk, sideForces(V, leeway, heel, rudder).first);
         expectClose(Fr, sideForces(V, leeway, heel, rudder).second);
@@ -201,14 +200,37 @@ TEST_F(Hull, SideForcesMomentsAndTheTotalForce)
     expectClose(hull.getHeelingRightingMomentMx(1000.0, 200.0, 30.0),
                 -displacement * 0.40 - 1000.0 * VCEk - 200.0 * VCEr - crewFull);
     expectClose(hull.getYawingMomentMz(1000.0, 200.0), 1000.0 * LCEk + 200.0 * LCEr);
+    // Heel to the other side mirrors a symmetric hull.
+    for (double heel : {0.0, 4.0, 20.0}) {
+        for (const CKeuningHYDRO* h : {&hull, &tabulated}) {
+            EXPECT_EQ(h->getHullFrictionalResistance(3.0, -heel), h->getHullFrictionalResistance(3.0, heel));
+            EXPECT_EQ(h->getHullResidualResistance(3.0, -heel), h->getHullResidualResistance(3.0, heel));
+        }
+        EXPECT_EQ(hull.getKeelResidualResistance(3.0, -heel), hull.getKeelResidualResistance(3.0, heel));
+        EXPECT_EQ(hull.getHullAddedTrimResistance(3.0, -heel, 5000.0), hull.getHullAddedTrimResistance(3.0, heel, 5000.0));
+        EXPECT_EQ(hull.getInducedResistance(3.0, -heel, 1500.0), hull.getInducedResistance(3.0, heel, 1500.0));
+        // Righting moment (the crew's building up to 7 degrees either way), keel side force and the
+        // heel term of the Munk moment change sign.
+        expectClose(hull.getHeelingRightingMomentMx(0.0, 0.0, -heel),
+                    displacement * arm(heel) + std::min(heel / 7.0, 1.0) * crewFull);
+        expectClose(hull.getHeelingForces(3.0, 0.0, -heel, 0.0).first, -hull.getHeelingForces(3.0, 0.0, heel, 0.0).first);
+        expectClose(hull.getMunkMoment(3.0, -heel, -3.0), -hull.getMunkMoment(3.0, heel, 3.0));
+    }
+    EXPECT_GT(hull.getForces(3.0, -4.0, -20.0, -2.0).Mx, 0.0);
+    // At rest the rudder's side force is finite; like the total force, nothing is induced, nor viscous.
+    for (const CKeuningHYDRO* h : {&hull, &tabulated}) {
+        EXPECT_TRUE(std::isfinite(h->getHeelingForces(0.0, 5.0, -20.0, 2.0).second));
+        EXPECT_EQ(h->getInducedResistance(0.0, -20.0, 100.0).second, 0.0);
+        EXPECT_EQ(h->getKeelRudderViscousResistance(0.01), std::make_pair(0.0, 0.0));
+    }
     // The force is the resistance turned by the leeway; the resistance sums the components, the keel's heel
     // increment left out.
     const auto resistance = [&](double V, double heel, double Fh) {
         const auto [Rvk, Rvr] = hull.getKeelRudderViscousResistance(V);
         const auto [Rrh, dRrh] = hull.getHullResidualResistance(V, heel);
-        const double sum =
-            hull.getHullFrictionalResistance(V, heel) + Rrh + dRrh + Rvk + Rvr + hull.getKeelResidualResistance(V, heel).first;
-        return sum + hull.getHullAddedTrimResistance(V, heel, 0.65 * Lwl * sum) + hull.getInducedResistance(V, heel, Fh).second;
+        const double R = hull.getHullFrictionalResistance(V, heel) + Rrh + dRrh + Rvk + Rvr +
+                         hull.getKeelResidualResistance(V, heel).first;
+        return R + hull.getHullAddedTrimResistance(V, heel, 0.65 * Lwl * R) + hull.getInducedResistance(V, heel, Fh).second;
     };
     // Nothing at or below 0.01 m/s; just above it the full (here negative) sum is formed.
     for (double V : {0.0, 0.01})
@@ -221,31 +243,4 @@ TEST_F(Hull, SideForcesMomentsAndTheTotalForce)
                  {R * std::cos(b) - (Fk + Fr) * std::sin(b), R * std::sin(b) + (Fk + Fr) * std::cos(b), 0.0,
                   Mx * std::cos(b), Mx * std::sin(b), hull.getMunkMoment(V, heel, leeway) + Fk * LCEk + Fr * LCEr});
     EXPECT_GT(hull.getKeelResidualResistance(V, heel).second, 1.0);
-}
-
-TEST_F(Hull, HeelToTheOtherSideMirrorsASymmetricHullAndRestIsDefined)
-{
-    const double V = 3.0;
-    for (double heel : {0.0, 4.0, 20.0}) {
-        for (const CKeuningHYDRO* h : {&hull, &tabulated}) {
-            EXPECT_EQ(h->getHullFrictionalResistance(V, -heel), h->getHullFrictionalResistance(V, heel));
-            EXPECT_EQ(h->getHullResidualResistance(V, -heel), h->getHullResidualResistance(V, heel));
-        }
-        EXPECT_EQ(hull.getKeelResidualResistance(V, -heel), hull.getKeelResidualResistance(V, heel));
-        EXPECT_EQ(hull.getHullAddedTrimResistance(V, -heel, 5000.0), hull.getHullAddedTrimResistance(V, heel, 5000.0));
-        EXPECT_EQ(hull.getInducedResistance(V, -heel, 1500.0), hull.getInducedResistance(V, heel, 1500.0));
-        // Righting moment (the crew's building up to 7 degrees either way), keel side force and the
-        // heel term of the Munk moment change sign.
-        expectClose(hull.getHeelingRightingMomentMx(0.0, 0.0, -heel),
-                    displacement * arm(heel) + std::min(heel / 7.0, 1.0) * crewFull);
-        expectClose(hull.getHeelingForces(V, 0.0, -heel, 0.0).first, -hull.getHeelingForces(V, 0.0, heel, 0.0).first);
-        expectClose(hull.getMunkMoment(V, -heel, -3.0), -hull.getMunkMoment(V, heel, 3.0));
-    }
-    EXPECT_GT(hull.getForces(V, -4.0, -20.0, -2.0).Mx, 0.0);
-    // At rest the rudder's side force is finite; like the total force, nothing is induced, nor viscous.
-    for (const CKeuningHYDRO* h : {&hull, &tabulated}) {
-        EXPECT_TRUE(std::isfinite(h->getHeelingForces(0.0, 5.0, -20.0, 2.0).second));
-        EXPECT_EQ(h->getInducedResistance(0.0, -20.0, 100.0).second, 0.0);
-        EXPECT_EQ(h->getKeelRudderViscousResistance(0.01), std::make_pair(0.0, 0.0));
-    }
 }

@@ -11,7 +11,7 @@ struct Probe : CObject {
     int* deaths;
 };
 
-TEST(CObjectStore, FindsByExactNameAndTypeAndOwnsItsObjects)
+TEST(CObjectStore, FindsByExactNameAndTypeOwnsItsObjectsAndStartsAfresh)
 {
     int deaths = 0;
     {
@@ -26,18 +26,15 @@ TEST(CObjectStore, FindsByExactNameAndTypeAndOwnsItsObjects)
             EXPECT_EQ(store.findObject(name, type), nullptr) << name << "/" << type;
     }
     EXPECT_EQ(deaths, 3);
-}
 
-TEST(CObjectStore, TheProgramStoreStartsAfreshWithItsTableColumns)
-{
-    int deaths = 0;
+    // The program's store starts afresh: its objects freed, results, ranges and table columns as new.
     CObjectStore& store = CObjectStore::getInstance();
     store.objects.push_back(std::make_unique<Probe>("MAIN", &deaths));
     store.currentResults = std::make_unique<ResultTable>();
     store.speedRange = {2, 3, 0.5};
     store.globalGuessCount = 9;
     CObjectStore::resetInstance();
-    EXPECT_TRUE(deaths == 1 && store.objects.empty() && store.currentResults == nullptr);
+    EXPECT_TRUE(deaths == 4 && store.objects.empty() && store.currentResults == nullptr);
     EXPECT_TRUE(store.speedRange == std::vector<double>({1, 6, 1}) && store.globalGuessCount == 3);
     std::string names;
     for (const auto* list : {&store.aeroColumnNames, &store.hydroColumnNames})

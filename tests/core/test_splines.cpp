@@ -39,7 +39,7 @@ TEST(MakimaSpline, FitsEvaluatesAndExtrapolatesNaturalCubicCoefficients)
     const std::string order = "\nIndependent Input vector (x) must be strictly increasing.";
     std::string error;
     for (const auto& [x, y, expected] : std::vector<std::tuple<std::vector<double>, std::vector<double>, std::string>>{
-             {{1.0}, {1.0}, size}, {{0.0, 0.0, 1.0}, {1.0, 2.0, 3.0}, order}, {{1.0, 0.0}, {1.0, 2.0, 3.0}, size + order}}) {
+             {{1}, {1}, size}, {{0, 0, 1}, {1, 2, 3}, order}, {{1, 0}, {1, 2, 3}, size + order}}) {
         EXPECT_FALSE(MakimaSpline::create(x, y, error).has_value());
         EXPECT_EQ(error, expected);
     }

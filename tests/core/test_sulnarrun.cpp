@@ -148,7 +148,7 @@ TEST_F(RunTest, EveryExampleSetupGivesABalancedSortedPolar)
     // The force columns are those of the row's own state.
     const auto& row = polar().back();
     const ForceMoment h = hull->getForces(row[3], row[4], row[5], row[6]);
-    EXPECT_EQ((std::vector<double>(row.begin() + 16, row.end())), (std::vector<double>{h.Fx, h.Fy, h.Fz, h.Mx, h.My, h.Mz}));
+    EXPECT_EQ(std::vector<double>(row.begin() + 16, row.end()), std::vector<double>({h.Fx, h.Fy, h.Fz, h.Mx, h.My, h.Mz}));
 }
 
 TEST_F(RunTest, FailuresAreFlaggedReportedOrEndTheRun)
@@ -181,7 +181,8 @@ TEST_F(RunTest, FailuresAreFlaggedReportedOrEndTheRun)
     ui.messages.clear();
     r->RunAeroForces();
     r->RunHydroForces();
-    EXPECT_EQ(ui.messages, std::vector<std::string>(2, "Error: The run stopped: x is out of the range of the fitted data."));
+    const std::string stopped = "Error: The run stopped: x is out of the range of the fitted data.";
+    EXPECT_EQ(ui.messages, std::vector<std::string>(2, stopped));
     EXPECT_THROW(CRig({{"N_SPREADERS", 1e10}}, "RIG"), nlohmann::json::type_error);
 
     // Failed hull tables leave no sail model: nothing is evaluated, the tables stay.

@@ -38,7 +38,7 @@ TEST_F(SetupTest, ReportsEveryMissingNameInOneCheckBox)
               (std::vector<std::string>{"M", "-", "-", "-", "-"}));
 }
 
-TEST_F(SetupTest, RoundTripsThroughJsonAndRefusesWrongTypes)
+TEST_F(SetupTest, RoundTripsThroughJsonRefusesWrongTypesAndEdits)
 {
     const auto j = nlohmann::json::parse(R"({
         "Name": "Trial", "TWS": [4, 10, 2], "TWA": [40, 180, 10],
@@ -60,17 +60,13 @@ TEST_F(SetupTest, RoundTripsThroughJsonAndRefusesWrongTypes)
     nlohmann::json deep{{"Name", "Deep"}};
     deep["X"] = nlohmann::json::parse(std::string(1000000, '[') + std::string(1000000, ']'));
     EXPECT_EQ(Sulnarsetup(deep, "VPPsetup").name, "Deep");
-}
-
-// edit() hands every kind of design object itself, once, to the installed user interface.
-TEST_F(SetupTest, EditGoesToTheEditorOfEachKind)
-{
+    // edit() hands every kind of design object itself, once, to the installed user interface.
     CObjectStore::resetInstance();
     loadExampleProject();
-    std::vector<const void*> expected;
+    std::vector<const void*> objects;
     for (const auto& object : CObjectStore::getInstance().objects) {
         object->edit();
-        expected.push_back(dynamic_cast<const void*>(object.get()));
+        objects.push_back(dynamic_cast<const void*>(object.get()));
     }
-    EXPECT_EQ(ui.edited, expected);
+    EXPECT_EQ(ui.edited, objects);
 }

@@ -15,7 +15,8 @@ static void expectVec(const Vec3& v, const Vec3& expected, double tolerance = 1e
 
 TEST(VecMat, PassiveRotationsCrossDotAndSum)
 {
-    // About x by 30°: (0, 1, 0) -> (0, cos, -sin); about y by 90°: (1, 0, 0) -> (0, 0, 1); about z: (1, 0, 0) -> (0, -1, 0).
+    // About x by 30°: (0, 1, 0) -> (0, cos, -sin); about y by 90°: (1, 0, 0) -> (0, 0, 1);
+    // about z by 90°: (1, 0, 0) -> (0, -1, 0).
     expectVec(rotMatrix(Axis::X, pi / 6) * Vec3(0, 1, 0), Vec3(0, std::sqrt(3.0) / 2, -0.5));
     expectVec(rotMatrix(Axis::Y, pi / 2) * Vec3(1, 0, 0), Vec3(0, 0, 1));
     expectVec(rotMatrix(Axis::Z, pi / 2) * Vec3(1, 0, 0), Vec3(0, -1, 0));
