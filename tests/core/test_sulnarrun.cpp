@@ -98,14 +98,14 @@ TEST_F(RunTest, AeroAndHydroTableRows)
     EXPECT_TRUE(store.aeroResults->empty());
 
     store.leewayRange = {0, 4, 4};
-    store.heelRange = {10, 10, 1};
+    store.heelRange = {5, 5, 1};
     store.rudderRange = {-2, 2, 4};
     run({4, 8, 2}, {40, 180, 70})->RunHydroForces();
     const ResultTable& hydro = *store.hydroResults;
     // Rudder outermost, then heel, then leeway, speed innermost: 2 x 1 x 2 x 6 rows.
     ASSERT_EQ(hydro.size(), 24u);
-    EXPECT_EQ((std::vector<double>(hydro[7].begin(), hydro[7].begin() + 4)), (std::vector<double>{2, 4, 10, -2}));
-    EXPECT_EQ((std::vector<double>(hydro[23].begin(), hydro[23].begin() + 4)), (std::vector<double>{6, 4, 10, 2}));
+    EXPECT_EQ((std::vector<double>(hydro[7].begin(), hydro[7].begin() + 4)), (std::vector<double>{2, 4, 5, -2}));
+    EXPECT_EQ((std::vector<double>(hydro[23].begin(), hydro[23].begin() + 4)), (std::vector<double>{6, 4, 5, 2}));
     for (const auto& row : hydro) {
         const double V = row[0], leeway = row[1], heel = row[2];
         const auto [Fk, Fr] = hull->getHeelingForces(V, leeway, heel, row[3]);
