@@ -19,7 +19,7 @@ TEST(MakimaSpline, FitsEvaluatesAndExtrapolatesNaturalCubicCoefficients)
     // At the knots, and at 0.5: 1.5*0.5 - 0.5*0.125 = 0.6875, and by symmetry at 1.5.
     expectValues({s(0.0), s(1.0), s(2.0), s(0.5), s(1.5)}, {0.0, 1.0, 0.0, 0.6875, 0.6875});
     // Beyond the ends with the slope taken 0.0001 inside: 1.5 - 3*0.5*1e-8 at the start; on the second
-    // piece (t = 0.9999) 0 - 3*0.9999 + 1.5*0.9999^2 at the end, where not a number goes too.
+    // interval (t = 0.9999) 0 - 3*0.9999 + 1.5*0.9999^2 at the end, where not a number goes too.
     EXPECT_NEAR(s(-1.0), -(1.5 - 1.5e-8), 1e-15);
     EXPECT_NEAR(s(3.0), 2.0 * -1.5 * 0.9999 + 3.0 * 0.5 * 0.9999 * 0.9999, 1e-14);
     EXPECT_TRUE(std::isnan(s(std::numeric_limits<double>::quiet_NaN())));
