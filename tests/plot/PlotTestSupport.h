@@ -1,7 +1,6 @@
 #pragma once
-// Pieces shared by the plot widget tests: a plot window of known size on a
-// shown frame, a memory canvas drawn without antialiasing whose pixels can be
-// read back, and a log target that records errors instead of showing them.
+// Pieces shared by the plot widget tests: a memory canvas whose pixels can be read back, a log
+// target that records errors instead of showing them, and a plot window of known size.
 
 #include <string>
 #include <vector>
@@ -12,7 +11,7 @@
 #include "GuiTest.h"
 #include "plotwidget.h"
 
-// White memory bitmap whose pixels can be read back.
+// White memory bitmap whose pixels can be read back; drawing goes on without antialiasing.
 class Canvas {
 public:
     Canvas(int width, int height) : bitmap(width, height), dc(bitmap)
@@ -21,7 +20,6 @@ public:
         dc.Clear();
         snapshot();
     }
-    // The drawing so far; drawing goes on without antialiasing.
     wxImage snapshot()
     {
         dc.SelectObject(wxNullBitmap);
@@ -48,7 +46,6 @@ public:
                 n += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 255;
         return n;
     }
-
     wxBitmap bitmap;
     wxMemoryDC dc;
 };
@@ -66,8 +63,6 @@ protected:
         if (level <= wxLOG_Error)
             messages.push_back(msg.utf8_string());
     }
-
-private:
     wxLog* previous;
 };
 
@@ -95,14 +90,8 @@ protected:
     {
         wxMouseEvent event(type);
         event.SetEventObject(window);
-        event.m_x = x;
-        event.m_y = y;
-        event.m_leftDown = left;
-        event.m_rightDown = right;
-        event.m_wheelRotation = rotation;
-        event.m_wheelDelta = 120;
-        event.m_controlDown = ctrl;
-        event.m_shiftDown = shift;
+        event.m_x = x, event.m_y = y, event.m_leftDown = left, event.m_rightDown = right, event.m_wheelDelta = 120;
+        event.m_wheelRotation = rotation, event.m_controlDown = ctrl, event.m_shiftDown = shift;
         window->ProcessWindowEvent(event);
     }
     void wheel(int rotation, int x, int y, bool ctrl, bool shift)
