@@ -20,12 +20,15 @@ protected:
         fit(0, 60, 0, 40, 600, 400);
         canvas.dc.SetFont(*wxNORMAL_FONT);
     }
+    void addLayer(plLayer* layer, const wxColour& colour, bool visible = true)
+    {
+        layer->SetPen(wxPen(colour, 1));
+        layer->SetVisible(visible);
+        window->AddLayer(layer, false);
+    }
     void addCurve(const wxString& name, const wxColour& colour, bool visible = true)
     {
-        auto* c = makeCurve({10, 20}, {10, 20}, name);
-        c->SetPen(wxPen(colour, 1));
-        c->SetVisible(visible);
-        window->AddLayer(c, false);
+        addLayer(makeCurve({10, 20}, {10, 20}, name), colour, visible);
     }
     plInfoLegend* addLegend(int x = 10, int y = 100)
     {
@@ -43,9 +46,7 @@ TEST_F(InfoBoxes, LegendSizeAndItemsFromTheTextSizes)
     addCurve("_noLegendEntry_", *wxBLACK);
     addCurve("a much longer name", *wxGREEN, false);
     addCurve("third curve", *wxBLUE);
-    auto* function = new Diagonal("abc");
-    function->SetPen(wxPen(*wxCYAN, 1));
-    window->AddLayer(function, false);
+    addLayer(new Diagonal("abc"), *wxCYAN);
     window->AddLayer(new plScaleX("x", 1, true, 0), false);
     plInfoLegend* legend = addLegend();
 
@@ -55,22 +56,18 @@ TEST_F(InfoBoxes, LegendSizeAndItemsFromTheTextSizes)
     int width = 20, height = 10;
     for (const char* name : {"Curve one", "third curve", "abc"}) {
         const wxSize t = canvas.dc.GetTextExtent(name);
-        if (width <= t.x + 20)
-            width = t.x + 25;
+        width = width <= t.x + 20 ? t.x + 25 : width;
         height += t.y;
     }
     legend->Plot(canvas.dc, *window);
-    EXPECT_EQ(legend->GetSize(), wxSize(width, height));
-    EXPECT_EQ(legend->GetPosition(), wxPoint(10, 100));
-    // Item lines from (15, mid) to (25, mid) in the curves' colours, the
-    // names from (30, 105), the frame in the legend's black pen.
+    EXPECT_EQ(legend->GetRectangle(), wxRect(10, 100, width, height));
+    // Item lines from (15, mid) to (25, mid) in the layers' colours, the names from
+    // (30, 105), the frame in the legend's black pen.
     const int th = first.y;
-    EXPECT_EQ(canvas.at(20, 105 + th / 2), *wxRED);
-    EXPECT_EQ(canvas.at(20, 105 + th + th / 2), *wxBLUE);
-    EXPECT_EQ(canvas.at(20, 105 + 2 * th + th / 2), *wxCYAN);
-    EXPECT_TRUE(canvas.white(20, 105 + th / 2 - 2));
+    EXPECT_EQ((std::vector{canvas.at(20, 105 + th / 2), canvas.at(20, 105 + th + th / 2), canvas.at(20, 105 + 2 * th + th / 2),
+                           canvas.at(20, 105 + th / 2 - 2), canvas.at(10, 100)}),
+              (std::vector{*wxRED, *wxBLUE, *wxCYAN, *wxWHITE, *wxBLACK}));
     EXPECT_GT(canvas.inked(wxRect(30, 105, first.x, first.y)), 0);
-    EXPECT_EQ(canvas.at(10, 100), *wxBLACK);
     EXPECT_EQ(canvas.inked(), canvas.inked(legend->GetRectangle()));
 }
 
@@ -81,12 +78,10 @@ TEST_F(InfoBoxes, EmptyLegendAndSquareItems)
     legend->Plot(canvas.dc, *window);
     EXPECT_EQ(canvas.inked(), 0);
     EXPECT_EQ(legend->GetSize().y, 1);
-
     // A filled 10 x 10 square at (15, mid - 5); unknown modes are ignored.
     addCurve("square", *wxBLUE);
     legend->SetItemMode(plITEM_SQUARE);
     legend->SetItemMode(2);
-    EXPECT_EQ(legend->GetItemMode(), plITEM_SQUARE);
     const int mid = 105 + canvas.dc.GetTextExtent("square").y / 2;
     legend->Plot(canvas.dc, *window);
     EXPECT_EQ(canvas.at(17, mid - 3), *wxBLUE);
@@ -97,9 +92,10 @@ TEST_F(InfoBoxes, PlainBoxAndRelativePlaceOnResize)
 {
     plInfoLayer box(wxRect(20, 30, 40, 50), wxBLACK_BRUSH);
     box.Plot(canvas.dc, *window);
-    EXPECT_EQ(canvas.at(40, 50), *wxBLACK);
+    EXPECT_EQ(canvas.inked(wxRect(20, 30, 40, 50)), 40 * 50);
     EXPECT_EQ(canvas.inked(), 40 * 50);
-
+    // Half the window, half the distance; the reference follows, so a later drag starts
+    // from the new place.
     addCurve("c", *wxRED);
     plInfoLegend* legend = addLegend(100, 100);
     Canvas wide(800, 400), narrow(400, 200);
@@ -108,9 +104,7 @@ TEST_F(InfoBoxes, PlainBoxAndRelativePlaceOnResize)
     const wxSize size = legend->GetSize();
     fit(0, 60, 0, 40, 400, 200);
     legend->Plot(narrow.dc, *window);
-    EXPECT_EQ(legend->GetPosition(), wxPoint(50, 50));
-    EXPECT_EQ(legend->GetSize(), size);
-    // The reference follows, so a later drag starts from the new place.
+    EXPECT_EQ(legend->GetRectangle(), wxRect(wxPoint(50, 50), size));
     legend->Move(wxPoint(5, 5));
     EXPECT_EQ(legend->GetPosition(), wxPoint(55, 55));
 }
@@ -118,10 +112,9 @@ TEST_F(InfoBoxes, PlainBoxAndRelativePlaceOnResize)
 TEST_F(InfoBoxes, CoordinatesOfTheMouse)
 {
     plInfoCoords coords(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
-    wxMouseEvent motion(wxEVT_MOTION);
     const auto moveTo = [&](int x, unsigned mode) {
-        motion.m_x = x;
-        motion.m_y = 50;
+        wxMouseEvent motion(wxEVT_MOTION);
+        motion.m_x = x, motion.m_y = 50;
         coords.SetLabelMode(mode);
         coords.UpdateInfo(*window, motion);
         return coords.GetContent().utf8_string();
@@ -138,8 +131,6 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouse)
     fit(1e9, 1e9 + 60, 0, 40, 600, 400);
     EXPECT_EQ(moveTo(100, plLABEL_DATE), "x = 2001-09-09\ny = 35.000000");
     EXPECT_EQ(moveTo(100, plLABEL_DATETIME), "x = 2001-09-09T01:46:50\ny = 35.000000");
-    fit(0, 60, 0, 40, 600, 400);
-
     // Mouse motion over the window updates every visible info box.
     auto* inWindow = new plInfoCoords(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
     window->AddLayer(inWindow);
@@ -151,11 +142,10 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouse)
 TEST_F(InfoBoxes, TextLayer)
 {
     // Offsets are percentages: x outside 0..100 falls back to 5, y to 50.
-    plText a("T", 150, 20), b("T", 20, 150), c("T", -1, 100);
-    EXPECT_EQ(wxPoint(a.GetOffsetX(), a.GetOffsetY()), wxPoint(5, 20));
-    EXPECT_EQ(wxPoint(b.GetOffsetX(), b.GetOffsetY()), wxPoint(20, 50));
-    EXPECT_EQ(wxPoint(c.GetOffsetX(), c.GetOffsetY()), wxPoint(5, 100));
-
+    for (const auto& [x, y, wantX, wantY] : {std::tuple{150, 20, 5, 20}, {20, 150, 20, 50}, {-1, 100, 5, 100}}) {
+        plText text("T", x, y);
+        EXPECT_EQ(wxPoint(text.GetOffsetX(), text.GetOffsetY()), wxPoint(wantX, wantY)) << x << ", " << y;
+    }
     // At 20 % and 50 % of a 600 x 400 plot area less margins 10, 20, 30, 40.
     window->SetMargins(10, 20, 30, 40);
     plText title("Title", 20, 50);

@@ -14,24 +14,18 @@ TEST(Shapes, PolygonCoordinateBaseAndBoundingBox)
     p.SetCoordinateBase(1, 2, M_PI / 2);
     double x = 0, y = 0;
     p.TranslatePoint(1, 0, x, y);
-    EXPECT_NEAR(x, 1, 1e-12);
-    EXPECT_NEAR(y, 3, 1e-12);
+    EXPECT_NEAR(std::hypot(x - 1, y - 3), 0, 1e-12);
     EXPECT_FALSE(p.HasBBox());
-
     // Closed: the first point again at the end.
     p.setPoints({0, 2, 0}, {0, 0, 1}, true);
-    EXPECT_EQ(p.GetShapeXs(), (std::vector<double>{0, 2, 0, 0}));
-    EXPECT_EQ(p.GetShapeYs(), (std::vector<double>{0, 0, 1, 0}));
     p.SetCoordinateBase(10, 20, 0);
-    EXPECT_TRUE(p.HasBBox());
-    const double box[] = {p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}, want[] = {10, 12, 20, 21};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_DOUBLE_EQ(box[i], want[i]) << i;
-
+    EXPECT_EQ(p.GetShapeYs(), (std::vector<double>{0, 0, 1, 0}));
+    EXPECT_EQ((std::vector{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::vector<double>{10, 12, 20, 21}));
+    // Different lengths are refused and the shape kept; no points empty it.
     p.setPoints({1, 2}, {1}, false);
     EXPECT_EQ(log.messages,
               std::vector<std::string>{"[plPolygon] Error: points_xs and points_ys must have the same number of elements"});
-    EXPECT_EQ(p.GetShapeXs().size(), 4u);
+    EXPECT_EQ(p.GetShapeXs(), (std::vector<double>{0, 2, 0, 0}));
     p.setPoints({}, {}, true);
     EXPECT_TRUE(p.GetShapeXs().empty());
 }
@@ -39,33 +33,27 @@ TEST(Shapes, PolygonCoordinateBaseAndBoundingBox)
 TEST(Shapes, CovarianceEllipse)
 {
     LogCapture log;
-    // Eigenvalue 4 along y first: the first point (0, 2 * 2), semi-axes 4
-    // along y and 2 along x; the last point closes the outline.
+    // Eigenvalue 4 along y first: the first point (0, 2 * 2), semi-axes 4 along y and 2 along
+    // x; the last point closes the outline. The matrix reads back in the setter's order.
     plCovarianceEllipse e(1, 4, 0, 2, 32, "e");
-    const auto& xs = e.GetShapeXs();
-    const auto& ys = e.GetShapeYs();
+    const auto &xs = e.GetShapeXs(), &ys = e.GetShapeYs();
     ASSERT_EQ(xs.size(), 32u);
-    EXPECT_NEAR(xs[0], 0, 1e-12);
-    EXPECT_NEAR(ys[0], 4, 1e-12);
+    EXPECT_NEAR(std::hypot(xs[0], ys[0] - 4), 0, 1e-12);
     EXPECT_NEAR(ys[31], ys[0], 1e-8);
     EXPECT_NEAR(e.GetMaxX(), 2, 0.02);
     EXPECT_NEAR(e.GetMaxY(), 4, 1e-9);
-    // The matrix reads back in the setter's order (0,0), (0,1), (1,1).
     double c00 = 0, c01 = 0, c11 = 0;
     e.GetCovarianceMatrix(c00, c01, c11);
     EXPECT_EQ((std::array{c00, c01, c11}), (std::array{1.0, 0.0, 4.0}));
-
     // Equal variances without correlation: a circle of radius 2 * 3, no NaN.
     e.SetCovarianceMatrix(9, 0, 9);
     for (size_t i = 0; i < xs.size(); ++i)
         EXPECT_NEAR(std::hypot(xs[i], ys[i]), 6, 1e-9);
-
-    // Correlated: eigenvalues 3 and 1 along the diagonals of [[2, 1], [1, 2]];
-    // on the ellipse u = (x + y) / sqrt 2 and v = (y - x) / sqrt 2 give u^2 / 3 + v^2 = 1.
+    // Correlated: eigenvalues 3 and 1 along the diagonals of [[2, 1], [1, 2]]; on the ellipse
+    // u = (x + y) / sqrt 2 and v = (y - x) / sqrt 2 give u^2 / 3 + v^2 = 1, first point on u.
     e.SetCovarianceMatrix(2, 1, 2);
     e.SetQuantiles(1);
-    EXPECT_NEAR(xs[0], std::sqrt(3.0 / 2), 1e-9);
-    EXPECT_NEAR(ys[0], std::sqrt(3.0 / 2), 1e-9);
+    EXPECT_NEAR(std::hypot(xs[0] - std::sqrt(1.5), ys[0] - std::sqrt(1.5)), 0, 1e-9);
     for (size_t i = 0; i < xs.size(); ++i) {
         const double u = (xs[i] + ys[i]) / std::sqrt(2.0), v = (ys[i] - xs[i]) / std::sqrt(2.0);
         EXPECT_NEAR(u * u / 3 + v * v, 1, 1e-9);
@@ -74,13 +62,9 @@ TEST(Shapes, CovarianceEllipse)
 
     // Bad input is refused before the outline changes.
     const std::vector<double> before = xs;
-    e.SetCovarianceMatrix(1, 2, 1);
+    e.SetCovarianceMatrix(1, 2, 1), e.SetCovarianceMatrix(-1, 0, 1), e.SetCovarianceMatrix(1, 0, -1);
     EXPECT_EQ(xs, before);
-    e.SetCovarianceMatrix(-1, 0, 1);
-    e.SetCovarianceMatrix(1, 0, -1);
-    e.SetCovarianceMatrix(1, 0, 1);
-    e.SetQuantiles(-1);
-    e.SetSegments(1);
+    e.SetCovarianceMatrix(1, 0, 1), e.SetQuantiles(-1), e.SetSegments(1);
     EXPECT_EQ(e.GetSegments(), 32);
     plCovarianceEllipse one(1, 1, 0, 1, 1, "one");
     EXPECT_TRUE(one.GetShapeXs().empty());
@@ -89,8 +73,7 @@ TEST(Shapes, CovarianceEllipse)
                                 error + "cov is not positive definite", error + "cov(0,0) must be non-negative",
                                 error + "cov(1,1) must be non-negative", error + "quantiles must be non-negative",
                                 error + "at least two segments are needed", error + "at least two segments are needed"}));
-    e.SetSegments(5);
-    e.SetQuantiles(1);
+    e.SetSegments(5), e.SetQuantiles(1);
     EXPECT_EQ(xs.size(), 5u);
 }
 
@@ -111,12 +94,11 @@ TEST_F(ShapePixels, PolygonOutlineAndName)
     p.setPoints({0, 40, 40, 0}, {0, 0, 40, 40}, true);
     p.SetCoordinateBase(50, 30, 0);
     p.Plot(canvas.dc, *window);
-    // Edges at pixel x 50 and 90, y 70 and 30.
+    // Edges at pixel x 50 and 90, y 70 and 30; the name at the top right corner of the box:
+    // right edge 8 left of 90, bottom 8 above y 30.
     for (const auto& [x, y] : {std::pair{70, 70}, {70, 30}, {50, 50}, {90, 50}})
         EXPECT_FALSE(canvas.white(x, y)) << x << ", " << y;
     EXPECT_TRUE(canvas.white(70, 50));
-    // The name at the top right corner of the box: right edge 8 left of 90,
-    // bottom 8 above y 30.
     const wxSize t = canvas.dc.GetTextExtent("square");
     EXPECT_GT(canvas.inked(wxRect(90 - t.x - 8, 30 - 8 - t.y, t.x, t.y)), 0);
 }
@@ -127,7 +109,6 @@ TEST_F(ShapePixels, Bitmap)
     plBitmapLayer b;
     b.SetBitmap(wxImage(), 0, 0, 1, 1);
     EXPECT_EQ(log.messages, std::vector<std::string>{"[plBitmapLayer] Assigned bitmap is not Ok()!"});
-    // Nothing drawn without an image.
     b.Plot(canvas.dc, *window);
     EXPECT_EQ(canvas.inked(), 0);
 
@@ -142,20 +123,15 @@ TEST_F(ShapePixels, Bitmap)
     fit(0, 200, 0, 50, 200, 100);
     b.Plot(canvas.dc, *window);
     EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 100, 100));
-    EXPECT_EQ(canvas.at(25, 45), *wxRED);
-    EXPECT_EQ(canvas.at(75, 45), *wxBLUE);
-    EXPECT_EQ(canvas.at(25, 55), *wxGREEN);
-    EXPECT_EQ(canvas.at(75, 98), *wxYELLOW);
-    EXPECT_TRUE(canvas.white(110, 75));
-
-    // Zoomed in a million times about the border of the upper quarters: only the
-    // window's worth is scaled, left red, right blue. Out of view: nothing.
+    EXPECT_EQ((std::vector{canvas.at(25, 45), canvas.at(75, 45), canvas.at(25, 55), canvas.at(75, 98), canvas.at(110, 75)}),
+              (std::vector{*wxRED, *wxBLUE, *wxGREEN, *wxYELLOW, *wxWHITE}));
+    // Zoomed in a million times about the border of the upper quarters: only the window's
+    // worth is scaled, left red, right blue. Out of view: nothing.
     Canvas deep(200, 100), away(200, 100);
     fit(50 - 1e-4, 50 + 1e-4, 37.5 - 0.5e-4, 37.5 + 0.5e-4, 200, 100);
     b.Plot(deep.dc, *window);
     EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 200, 100));
-    EXPECT_EQ(deep.at(50, 50), *wxRED);
-    EXPECT_EQ(deep.at(150, 50), *wxBLUE);
+    EXPECT_EQ((std::vector{deep.at(50, 50), deep.at(150, 50)}), (std::vector{*wxRED, *wxBLUE}));
     fit(500, 700, 0, 100, 200, 100);
     b.Plot(away.dc, *window);
     EXPECT_EQ(away.inked(), 0);
