@@ -16,9 +16,7 @@ class Canvas {
 public:
     Canvas(int width, int height) : bitmap(width, height), dc(bitmap)
     {
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        snapshot();
+        dc.SetBackground(*wxWHITE_BRUSH), dc.Clear(), snapshot();
     }
     wxImage snapshot()
     {
@@ -31,8 +29,8 @@ public:
     }
     wxColour at(int x, int y)
     {
-        const wxImage image = snapshot();
-        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+        const wxImage i = snapshot();
+        return wxColour(i.GetRed(x, y), i.GetGreen(x, y), i.GetBlue(x, y));
     }
     bool white(int x, int y) { return at(x, y) == *wxWHITE; }
     // Number of non-white pixels in the rectangle (the whole canvas by default).
@@ -80,10 +78,7 @@ protected:
     virtual long style() const { return 0; }
 
     // Fits the bounds to a print area of w x h pixels.
-    void fit(double xmin, double xmax, double ymin, double ymax, int w, int h)
-    {
-        window->Fit(xmin, xmax, ymin, ymax, &w, &h);
-    }
+    void fit(double x0, double x1, double y0, double y1, int w, int h) { window->Fit(x0, x1, y0, y1, &w, &h); }
     // A mouse event at (x, y) with the buttons held, or a wheel turn with CTRL or SHIFT.
     void mouse(wxEventType type, int x, int y, bool left = false, bool right = false, int rotation = 0,
                bool ctrl = false, bool shift = false)
@@ -94,16 +89,8 @@ protected:
         event.m_wheelRotation = rotation, event.m_controlDown = ctrl, event.m_shiftDown = shift;
         window->ProcessWindowEvent(event);
     }
-    void wheel(int rotation, int x, int y, bool ctrl, bool shift)
-    {
-        mouse(wxEVT_MOUSEWHEEL, x, y, false, false, rotation, ctrl, shift);
-    }
-    void menu(int id)
-    {
-        wxCommandEvent event(wxEVT_MENU, id);
-        event.SetEventObject(window);
-        window->ProcessWindowEvent(event);
-    }
+    void wheel(int turn, int x, int y, bool ctrl, bool shift) { mouse(wxEVT_MOUSEWHEEL, x, y, 0, 0, turn, ctrl, shift); }
+    void menu(int id) { wxCommandEvent event(wxEVT_MENU, id); window->ProcessWindowEvent(event); }
 
     wxFrame* frame = nullptr;
     plWindow* window = nullptr;
@@ -114,7 +101,6 @@ inline plFXYVector* makeCurve(const std::vector<double>& xs, const std::vector<d
                               const wxString& name = wxEmptyString, bool continuous = true)
 {
     auto* curve = new plFXYVector(name, 0);
-    curve->SetContinuity(continuous);
-    curve->SetData(xs, ys);
+    curve->SetContinuity(continuous), curve->SetData(xs, ys);
     return curve;
 }

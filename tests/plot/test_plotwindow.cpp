@@ -1,7 +1,9 @@
-// The plot window's view arithmetic, mouse navigation, menu and layer list.
+// The plot window's view arithmetic, mouse navigation, menu and layer list; printing onto a
+// page, screenshots and the colour theme.
 
 #include <functional>
 
+#include <wx/filename.h>
 #include <wx/uiaction.h>
 
 #include "PlotTestSupport.h"
@@ -38,10 +40,8 @@ protected:
     void drag(bool left, const std::vector<wxPoint>& path)
     {
         mouse(left ? wxEVT_LEFT_DOWN : wxEVT_RIGHT_DOWN, path[0].x, path[0].y, left, !left);
-        for (const wxPoint& p : path) {
-            mouse(wxEVT_MOTION, p.x, p.y, left, !left);
-            window->Update();
-        }
+        for (const wxPoint& p : path)
+            mouse(wxEVT_MOTION, p.x, p.y, left, !left), window->Update();
         mouse(left ? wxEVT_LEFT_UP : wxEVT_RIGHT_UP, path.back().x, path.back().y);
     }
 };
@@ -70,11 +70,8 @@ TEST_F(PlotView, FitToTheLayers)
     window->AddLayer(new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, false, 0));
     window->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH));
     walk({{[&] { window->Fit(0, 60, 0, 40), menu(plID_FIT); }, {10, 10, 0, 40}},
-          {[&] {
-               window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 19.5}));
-               window->SetPLScrollbars(true), menu(plID_FIT), window->SetPLScrollbars(false);
-           },
-           {10, 20, 0, 20, 0, 60, 0, 20}}});
+          {[&] { window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 19.5})), window->SetPLScrollbars(true); }, {}},
+          {[&] { menu(plID_FIT), window->SetPLScrollbars(false); }, {10, 20, 0, 20, 0, 60, 0, 20}}});
 }
 
 TEST_F(PlotView, ZoomsAndWheel)
@@ -132,35 +129,20 @@ TEST_F(PlotView, RightClickMenuAndHelp)
     window->Unbind(wxEVT_MENU_OPEN, onOpen);
     EXPECT_TRUE(opened);
 
-    struct ExpectHelp : wxExpectModal<wxMessageDialog> {
-        ExpectHelp() : wxExpectModal<wxMessageDialog>(wxID_OK) {}
-        int OnInvoked(wxMessageDialog* dlg) const override
-        {
-            EXPECT_EQ(dlg->GetTitle().utf8_string(), "Plot help");
-            EXPECT_EQ(dlg->GetMessage().utf8_string(),
-                      "Supported Mouse commands:\n         - Left button down + Mark area: Rectangular zoom\n"
-                      "         - Right button down + Move: Pan (Move)\n         - Wheel: Vertical scroll\n"
-                      "         - Wheel + SHIFT: Horizontal scroll\n         - Wheel + CTRL: Zoom in/out");
-            return wxID_OK;
-        }
-    };
-    wxTEST_DIALOG(menu(plID_HELP_MOUSE), ExpectHelp());
+    // "Show mouse commands..." opens the help message.
+    wxTEST_DIALOG(menu(plID_HELP_MOUSE), wxExpectModal<wxMessageDialog>(wxID_OK));
 }
 
 TEST_F(PlotView, LayerListAndDraggingAnInfoBox)
 {
     auto* curve = makeCurve({1, 2}, {3, 4}, "polar");
     auto* axis = new plScaleX("x", 1, true, 0);
-    EXPECT_FALSE(window->AddLayer(nullptr));
-    EXPECT_TRUE(window->AddLayer(curve) && window->AddLayer(axis));
+    EXPECT_TRUE(!window->AddLayer(nullptr) && window->AddLayer(curve) && window->AddLayer(axis));
     EXPECT_FALSE(window->AddLayer(curve));
-    EXPECT_EQ(window->CountLayers(), 1u);
-    EXPECT_EQ(window->GetLayer(2), nullptr);
-    EXPECT_EQ(window->GetLayerByName("x"), axis);
+    EXPECT_EQ(std::tuple(window->CountLayers(), window->GetLayer(2), window->GetLayerByName("x")), std::tuple(1u, nullptr, axis));
     window->SetLayerVisible("polar", false);
     EXPECT_FALSE(window->IsLayerVisible(0u));
-    EXPECT_TRUE(window->DelLayer(axis, true));
-    EXPECT_FALSE(window->DelLayer(axis));
+    EXPECT_TRUE(window->DelLayer(axis, true) && !window->DelLayer(axis));
     EXPECT_EQ(window->CountAllLayers(), 1u);
 
     // The drag moves the box and zooms nothing. Removing the box being dragged ends the
@@ -179,18 +161,17 @@ TEST_F(PlotView, LayerListAndDraggingAnInfoBox)
 TEST_F(PlotView, RepaintsAfterZoomsAndFreesTheLayers)
 {
     int paints = 0, deaths = 0;
-    window->AddLayer(makeCurve({0, 10, 20, 30}, {0, 20, 5, 30}, "curve"));
-    window->AddLayer(new plScaleX("x", plAXIS_AT_ORIGIN, false, 0));
-    window->AddLayer(new plScaleY("y", plAXIS_BORDER_BOTTOM_OR_LEFT, true));
-    window->AddLayer(new PaintCounter(paints, deaths));
+    for (plLayer* layer : std::initializer_list<plLayer*>{
+             makeCurve({0, 10, 20, 30}, {0, 20, 5, 30}, "curve"), new plScaleX("x", plAXIS_AT_ORIGIN, false, 0),
+             new plScaleY("y", plAXIS_BORDER_BOTTOM_OR_LEFT, true), new PaintCounter(paints, deaths)})
+        window->AddLayer(layer);
     window->Fit(), pumpEvents(100);
     const auto repaints = [&](const std::function<void()>& zoom) {
         const int before = paints;
         zoom(), pumpEvents(100);
         return paints > before;
     };
-    EXPECT_TRUE(repaints([this] { window->ZoomOut(); }));
-    EXPECT_TRUE(repaints([this] { window->ZoomOutX(); }));
+    EXPECT_TRUE(repaints([this] { window->ZoomOut(); }) && repaints([this] { window->ZoomOutX(); }));
     EXPECT_TRUE(repaints([this] { window->ZoomOutY(); }));
     // A hundred zooms in still paint.
     for (int i = 0; i < 100; ++i)
@@ -212,15 +193,81 @@ TEST_F(ScrollingPlotView, ScrollBarsFollowTheView)
     window->Fit(0, 60, 0, 40), window->SetPLScrollbars(true), window->ZoomIn();
     const double s = 15;
     EXPECT_NEAR(window->GetPosX(), 10, 1e-9);
-    EXPECT_EQ(window->GetScrollPos(wxHORIZONTAL), int(10 * s));
-    EXPECT_EQ(window->GetScrollRange(wxHORIZONTAL), int(60 * s));
-    EXPECT_EQ(window->GetScrollRange(wxVERTICAL), int(40 * s));
+    EXPECT_EQ((std::vector{window->GetScrollPos(wxHORIZONTAL), window->GetScrollRange(wxHORIZONTAL),
+                           window->GetScrollRange(wxVERTICAL)}), (std::vector{int(10 * s), int(60 * s), int(40 * s)}));
     wxScrollWinEvent track(wxEVT_SCROLLWIN_THUMBTRACK, 50, wxHORIZONTAL), top(wxEVT_SCROLLWIN_TOP, 0, wxVERTICAL);
     window->ProcessWindowEvent(track), window->ProcessWindowEvent(top);
-    EXPECT_NEAR(window->GetPosX(), 50 / s, 1e-9);
-    EXPECT_NEAR(window->GetPosY(), 40, 1e-9);
+    EXPECT_NEAR(std::hypot(window->GetPosX() - 50 / s, window->GetPosY() - 40), 0, 1e-9);
     window->SetPLScrollbars(false);
     EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), 1);
+}
+
+class PlotOutput : public PlotWindowTest {
+protected:
+    void SetUp() override
+    {
+        PlotWindowTest::SetUp();
+        // A horizontal line at y = 100 from x 0 to 300, shown over 0..300 x 0..200 at scale 2.
+        window->AddLayer(makeCurve({0, 300}, {100, 100}, "line"));
+        window->AddLayer(axis = new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, true, 0));
+        window->Fit(0, 300, 0, 200);
+    }
+    // After printing or a screenshot the window shows its screen view again.
+    void expectScreenView()
+    {
+        EXPECT_EQ(window->GetScrX(), 600);
+        EXPECT_DOUBLE_EQ(window->GetScaleX(), 2.0);
+    }
+    plScaleX* axis = nullptr;
+};
+
+TEST_F(PlotOutput, PrintsOnePageOntoAMemoryDC)
+{
+    // Page 400 x 300: 50-pixel margins leave 300 x 200 at scale 1. No page 2.
+    Canvas page(400, 300);
+    plPrintout printout(window, L"Polar");
+    printout.SetDC(&page.dc);
+    printout.SetPageSizePixels(400, 300);
+    EXPECT_TRUE(printout.OnPrintPage(2));
+    EXPECT_EQ(page.inked(), 0);
+    // The line on page row 50 + 100 from x 50 to 350; the border axis on the
+    // last row of the reduced page (50 + 199), grey although no axis colour was ever set.
+    EXPECT_TRUE(printout.OnPrintPage(1));
+    EXPECT_FALSE(page.white(60, 150) || page.white(340, 150));
+    EXPECT_TRUE(page.white(60, 140) && page.white(20, 150));
+    EXPECT_EQ(page.at(200, 249), wxColour(128, 128, 128));
+    EXPECT_EQ(axis->GetPen().GetColour(), wxColour(128, 128, 128));
+    expectScreenView();
+}
+
+TEST_F(PlotOutput, ScreenshotFile)
+{
+    // At scale 1 the line is on row 100.
+    const wxString file = wxFileName::CreateTempFileName("plotshot") + ".png";
+    EXPECT_TRUE(window->SaveScreenshot(file, wxBITMAP_TYPE_PNG, wxSize(300, 200)));
+    wxImage image;
+    EXPECT_TRUE(image.LoadFile(file, wxBITMAP_TYPE_PNG));
+    wxRemoveFile(file);
+    ASSERT_EQ(image.GetSize(), wxSize(300, 200));
+    EXPECT_NE(image.GetRed(150, 100), 255);
+    EXPECT_EQ(image.GetRed(150, 90), 255);
+    expectScreenView();
+    LogCapture log;
+    EXPECT_FALSE(window->SaveScreenshot("/nonexistent-dir/shot.png", wxBITMAP_TYPE_PNG, wxSize(10, 10)));
+    EXPECT_FALSE(log.messages.empty());
+}
+
+TEST_F(PlotOutput, ColourTheme)
+{
+    auto* legend = new plInfoLegend(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
+    window->AddLayer(legend);
+    // Background, drawing and axes colours; unset colours leave the pens as they are.
+    window->SetColourTheme(*wxBLACK, *wxGREEN, *wxRED);
+    EXPECT_EQ(window->GetBackgroundColour(), *wxBLACK);
+    EXPECT_EQ(window->GetLayer(0)->GetPen().GetColour(), *wxBLACK);
+    window->SetColourTheme(*wxWHITE, wxNullColour, wxNullColour);
+    EXPECT_EQ(axis->GetPen().GetColour(), *wxRED);
+    EXPECT_EQ(legend->GetPen().GetColour(), *wxGREEN);
 }
 
 } // namespace
