@@ -8,46 +8,35 @@
 
 namespace {
 
-TEST(CurveData, BoundsFromSetData)
+TEST(LayerData, CurveAndPolygonBounds)
 {
     LogCapture log;
     plFXYVector c("c", 0);
-    const auto bounds = [&] { return std::array{c.GetMinX(), c.GetMaxX(), c.GetMinY(), c.GetMaxY()}; };
-    c.SetData({2}, {3});
-    EXPECT_EQ(bounds(), (std::array{1.5, 2.5, 2.5, 3.5}));
-    // Different lengths: refused, logged, old data kept.
-    c.SetData({1, 2, 3}, {1, 2});
-    EXPECT_EQ(log.messages, std::vector<std::string>{"Plot error: X and Y vector are not of the same length!"});
-    EXPECT_EQ(bounds(), (std::array{1.5, 2.5, 2.5, 3.5}));
-    c.SetData({-4, 7, 1}, {10, -2, 0});
-    EXPECT_EQ(bounds(), (std::array{-4.5, 7.5, -2.5, 10.5}));
-    // Non-finite values take no part in the bounds.
-    c.SetData({0, NAN, 4}, {1, 2, INFINITY});
-    EXPECT_EQ(bounds(), (std::array{-0.5, 4.5, 0.5, 2.5}));
-    c.SetData({}, {});
-    EXPECT_EQ(bounds(), (std::array{-1.0, 1.0, -1.0, 1.0}));
-}
-
-TEST(Shapes, PolygonCoordinateBaseAndBoundingBox)
-{
-    LogCapture log;
+    // Data and the bounds after it: widened by 0.5; different lengths refused and the old data
+    // kept; non-finite values left out; no data, -1..1.
+    const std::tuple<std::vector<double>, std::vector<double>, std::array<double, 4>> steps[] = {
+        {{2}, {3}, {1.5, 2.5, 2.5, 3.5}},         {{1, 2, 3}, {1, 2}, {1.5, 2.5, 2.5, 3.5}},
+        {{-4, 7, 1}, {10, -2, 0}, {-4.5, 7.5, -2.5, 10.5}}, {{0, NAN, 4}, {1, 2, INFINITY}, {-0.5, 4.5, 0.5, 2.5}},
+        {{}, {}, {-1, 1, -1, 1}}};
+    for (const auto& [xs, ys, bounds] : steps) {
+        c.SetData(xs, ys);
+        EXPECT_EQ((std::array{c.GetMinX(), c.GetMaxX(), c.GetMinY(), c.GetMaxY()}), bounds) << xs.size();
+    }
+    // A polygon's base (1, 2) turned a quarter: local (1, 0) is (1, 3). Empty: no bounds.
+    // Closed: the first point again at the end. Different lengths are refused and the shape
+    // kept; no points empty it.
     plPolygon p("triangle");
-    // Base (1, 2) turned a quarter: local (1, 0) is (1, 3). Empty: no bounds.
     p.SetCoordinateBase(1, 2, M_PI / 2);
     double x = 0, y = 0;
     p.TranslatePoint(1, 0, x, y);
     EXPECT_NEAR(std::hypot(x - 1, y - 3), 0, 1e-12);
     EXPECT_FALSE(p.HasBBox());
-    // Closed: the first point again at the end.
-    p.setPoints({0, 2, 0}, {0, 0, 1}, true);
-    p.SetCoordinateBase(10, 20, 0);
-    EXPECT_EQ(p.GetShapeYs(), (std::vector<double>{0, 0, 1, 0}));
-    EXPECT_EQ((std::vector{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::vector<double>{10, 12, 20, 21}));
-    // Different lengths are refused and the shape kept; no points empty it.
+    p.setPoints({0, 2, 0}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
+    EXPECT_EQ((std::array{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::array{10.0, 12.0, 20.0, 21.0}));
     p.setPoints({1, 2}, {1}, false);
-    EXPECT_EQ(log.messages,
-              std::vector<std::string>{"[plPolygon] Error: points_xs and points_ys must have the same number of elements"});
-    EXPECT_EQ(p.GetShapeXs(), (std::vector<double>{0, 2, 0, 0}));
+    EXPECT_EQ(std::pair(p.GetShapeXs(), p.GetShapeYs()), std::pair(std::vector{0.0, 2.0, 0.0, 0.0}, std::vector{0.0, 0.0, 1.0, 0.0}));
+    EXPECT_EQ(log.messages, (std::vector<std::string>{"Plot error: X and Y vector are not of the same length!",
+                                                      "[plPolygon] Error: points_xs and points_ys must have the same number of elements"}));
     p.setPoints({}, {}, true);
     EXPECT_TRUE(p.GetShapeXs().empty());
 }

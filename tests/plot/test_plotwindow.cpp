@@ -202,72 +202,43 @@ TEST_F(ScrollingPlotView, ScrollBarsFollowTheView)
     EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), 1);
 }
 
-class PlotOutput : public PlotWindowTest {
-protected:
-    void SetUp() override
-    {
-        PlotWindowTest::SetUp();
-        // A horizontal line at y = 100 from x 0 to 300, shown over 0..300 x 0..200 at scale 2.
-        window->AddLayer(makeCurve({0, 300}, {100, 100}, "line"));
-        window->AddLayer(axis = new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, true, 0));
-        window->Fit(0, 300, 0, 200);
-    }
-    // After printing or a screenshot the window shows its screen view again.
-    void expectScreenView()
-    {
-        EXPECT_EQ(window->GetScrX(), 600);
-        EXPECT_DOUBLE_EQ(window->GetScaleX(), 2.0);
-    }
-    plScaleX* axis = nullptr;
-};
-
-TEST_F(PlotOutput, PrintsOnePageOntoAMemoryDC)
+TEST_F(PlotView, PrintScreenshotAndColourTheme)
 {
-    // Page 400 x 300: 50-pixel margins leave 300 x 200 at scale 1. No page 2.
+    // A horizontal line at y = 100 from x 0 to 300, shown over 0..300 x 0..200 at scale 2;
+    // printing and screenshots leave that screen view as it was.
+    auto* axis = new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, true, 0);
+    window->AddLayer(makeCurve({0, 300}, {100, 100}, "line")), window->AddLayer(axis), window->Fit(0, 300, 0, 200);
+    const auto screenView = [&] { return std::pair(window->GetScrX(), window->GetScaleX()); };
+    // Page 400 x 300: 50-pixel margins leave 300 x 200 at scale 1. No page 2. The line on page
+    // row 50 + 100 from x 50 to 350; the border axis on the last row of the reduced page
+    // (50 + 199), grey although no axis colour was ever set.
     Canvas page(400, 300);
     plPrintout printout(window, L"Polar");
-    printout.SetDC(&page.dc);
-    printout.SetPageSizePixels(400, 300);
-    EXPECT_TRUE(printout.OnPrintPage(2));
-    EXPECT_EQ(page.inked(), 0);
-    // The line on page row 50 + 100 from x 50 to 350; the border axis on the
-    // last row of the reduced page (50 + 199), grey although no axis colour was ever set.
+    printout.SetDC(&page.dc), printout.SetPageSizePixels(400, 300);
+    EXPECT_TRUE(printout.OnPrintPage(2) && page.inked() == 0);
     EXPECT_TRUE(printout.OnPrintPage(1));
-    EXPECT_FALSE(page.white(60, 150) || page.white(340, 150));
-    EXPECT_TRUE(page.white(60, 140) && page.white(20, 150));
-    EXPECT_EQ(page.at(200, 249), wxColour(128, 128, 128));
-    EXPECT_EQ(axis->GetPen().GetColour(), wxColour(128, 128, 128));
-    expectScreenView();
-}
-
-TEST_F(PlotOutput, ScreenshotFile)
-{
-    // At scale 1 the line is on row 100.
+    EXPECT_FALSE(page.white(60, 150) || page.white(340, 150) || !page.white(60, 140) || !page.white(20, 150));
+    EXPECT_EQ(std::pair(page.at(200, 249), axis->GetPen().GetColour()), std::pair(wxColour(128, 128, 128), wxColour(128, 128, 128)));
+    EXPECT_EQ(screenView(), std::pair(600, 2.0));
+    // At scale 1 the screenshot has the line on row 100; a file that cannot be written fails.
     const wxString file = wxFileName::CreateTempFileName("plotshot") + ".png";
     EXPECT_TRUE(window->SaveScreenshot(file, wxBITMAP_TYPE_PNG, wxSize(300, 200)));
     wxImage image;
     EXPECT_TRUE(image.LoadFile(file, wxBITMAP_TYPE_PNG));
     wxRemoveFile(file);
     ASSERT_EQ(image.GetSize(), wxSize(300, 200));
-    EXPECT_NE(image.GetRed(150, 100), 255);
-    EXPECT_EQ(image.GetRed(150, 90), 255);
-    expectScreenView();
+    EXPECT_TRUE(image.GetRed(150, 100) != 255 && image.GetRed(150, 90) == 255);
+    EXPECT_EQ(screenView(), std::pair(600, 2.0));
     LogCapture log;
     EXPECT_FALSE(window->SaveScreenshot("/nonexistent-dir/shot.png", wxBITMAP_TYPE_PNG, wxSize(10, 10)));
     EXPECT_FALSE(log.messages.empty());
-}
 
-TEST_F(PlotOutput, ColourTheme)
-{
-    auto* legend = new plInfoLegend(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
-    window->AddLayer(legend);
     // Background, drawing and axes colours; unset colours leave the pens as they are.
-    window->SetColourTheme(*wxBLACK, *wxGREEN, *wxRED);
-    EXPECT_EQ(window->GetBackgroundColour(), *wxBLACK);
-    EXPECT_EQ(window->GetLayer(0)->GetPen().GetColour(), *wxBLACK);
+    auto* legend = new plInfoLegend(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
+    window->AddLayer(legend), window->SetColourTheme(*wxBLACK, *wxGREEN, *wxRED);
+    EXPECT_EQ(std::pair(window->GetBackgroundColour(), window->GetLayer(0)->GetPen().GetColour()), std::pair(*wxBLACK, *wxBLACK));
     window->SetColourTheme(*wxWHITE, wxNullColour, wxNullColour);
-    EXPECT_EQ(axis->GetPen().GetColour(), *wxRED);
-    EXPECT_EQ(legend->GetPen().GetColour(), *wxGREEN);
+    EXPECT_EQ(std::pair(axis->GetPen().GetColour(), legend->GetPen().GetColour()), std::pair(*wxRED, *wxGREEN));
 }
 
 } // namespace
