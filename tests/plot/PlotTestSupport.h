@@ -98,9 +98,9 @@ protected:
 
 // A curve layer through the given points.
 inline plFXYVector* makeCurve(const std::vector<double>& xs, const std::vector<double>& ys,
-                              const wxString& name = wxEmptyString, bool continuous = true)
+                              const wxString& name = wxEmptyString, int flags = 0, bool continuous = true)
 {
-    auto* curve = new plFXYVector(name, 0);
+    auto* curve = new plFXYVector(name, flags);
     curve->SetContinuity(continuous), curve->SetData(xs, ys);
     return curve;
 }
