@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(AxisTicks, StepsValuesAndLoopsThatAlwaysEnd)
+TEST(AxisTicks, StepsValuesFormatsAndLabelTexts)
 {
     // Step 10^n with n = floor(log10(128 / scale)).
     for (const auto& [scale, step, exponent] : {std::tuple{50.0, 1.0, 0}, {5.0, 10.0, 1}, {0.5, 100.0, 2}, {1000.0, 0.1, -1},
@@ -29,10 +29,7 @@ TEST(AxisTicks, StepsValuesAndLoopsThatAlwaysEnd)
     EXPECT_EQ(pldraw::tickValues(0, 1e9, 1, 1, 10).size(), 10u);
     // A step below the spacing of doubles at 1e17: no value advances.
     EXPECT_TRUE(pldraw::tickValues(1e17, 1e17 + 1000, 1e-3, 1, 1000).empty() && pldraw::tickValues(NAN, 1, 0.1, 1, 9).empty());
-}
 
-TEST(AxisLabels, FormatCheckAndTextsOfNumbersTimesAndDates)
-{
     for (const char* good : {"%.2f", "x = %8.3e m", "%lf", "100%% %g"})
         EXPECT_TRUE(pldraw::isSingleDoubleFormat(good)) << good;
     for (const char* bad : {"%d", "%.2f%.2f", "abc", "%", "%*.2f", "%Lf", "%n", "%%"})
@@ -179,7 +176,7 @@ TEST_F(AxisDrawing, VerticalTicksLabelsAndName)
     }
 }
 
-TEST_F(AxisDrawing, DefaultAndUserLabelFormats)
+TEST_F(AxisDrawing, LabelFormatsGridLinesAndName)
 {
     const auto render = [&](auto axis, const char* format) {
         axis.SetLabelFormat(format);
@@ -200,10 +197,7 @@ TEST_F(AxisDrawing, DefaultAndUserLabelFormats)
     const plScaleX x("", plAXIS_AT_ORIGIN, true, 0);
     fit(-2, 6, -1, 1, 200, 300);
     EXPECT_TRUE(same(*render(x, ""), *render(x, "%i")));
-}
 
-TEST_F(AxisDrawing, GridLinesAndName)
-{
     // Grid lines: dotted across the whole window at every tick (scale 2:
     // step 10, every 20 pixels), so on column 200 (x = 100) but not 210.
     fit(0, 150, 0, 100, 300, 200);

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(LayerData, CurveAndPolygonBounds)
+TEST(LayerData, CurvePolygonAndEllipseShapes)
 {
     LogCapture log;
     plFXYVector c("c", 0);
@@ -39,11 +39,8 @@ TEST(LayerData, CurveAndPolygonBounds)
                                                       "[plPolygon] Error: points_xs and points_ys must have the same number of elements"}));
     p.setPoints({}, {}, true);
     EXPECT_TRUE(p.GetShapeXs().empty());
-}
 
-TEST(Shapes, CovarianceEllipse)
-{
-    LogCapture log;
+    log.messages.clear();
     // Eigenvalue 4 along y first: the first point (0, 2 * 2), semi-axes 4 along y and 2 along
     // x; the last point closes the outline. The matrix reads back in the setter's order.
     plCovarianceEllipse e(1, 4, 0, 2, 32, "e");
@@ -112,7 +109,7 @@ protected:
     }
 };
 
-TEST_F(CurvePixels, SegmentsPointsAndOutsideTheWindow)
+TEST_F(CurvePixels, SegmentsPointsAndClipping)
 {
     // Row 50 from x 20 to 180, then column 180 from y 50 to 90.
     auto c = curve({20, 180, 180}, {50, 50, 10});
@@ -145,10 +142,7 @@ TEST_F(CurvePixels, SegmentsPointsAndOutsideTheWindow)
     c = curve({20, NAN, 180}, {30, 50, 30});
     EXPECT_FALSE(c->white(100, 70));
     EXPECT_EQ(c->inked(wxRect(0, 0, 200, 69)), 0);
-}
 
-TEST_F(CurvePixels, SegmentsCutAtTheMarginsInBothDirections)
-{
     // Inside the margins: x 10..190, y 10..90. Along row 50 across the left edge; along
     // column 100 across the top edge (pixel y 50 to -50); both ways round.
     window->SetMargins(10, 10, 10, 10);
@@ -164,7 +158,7 @@ TEST_F(CurvePixels, SegmentsCutAtTheMarginsInBothDirections)
     }
     // A diagonal from right to left across the left edge (as a polar curve past 90 degrees):
     // on it pixel y = 50 + (150 - x) / 5, so it meets the left edge x 10 at y 78, before the bottom.
-    const auto c = curve({150, -100}, {50, 0}, true);
+    c = curve({150, -100}, {50, 0}, true);
     EXPECT_FALSE(c->white(150, 50) && c->white(149, 50));
     EXPECT_EQ(c->inked(wxRect(0, 0, 10, 100)), 0);
     EXPECT_GT(c->inked(wxRect(10, 75, 10, 6)), 0);

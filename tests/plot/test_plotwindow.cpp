@@ -46,9 +46,11 @@ protected:
     }
 };
 
-TEST_F(PlotView, FitLockAspectMarginsAndDegenerateInput)
+TEST_F(PlotView, FitLockAspectMarginsAndLayers)
 {
     const double s = 600.0 / 180;
+    window->AddLayer(new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, false, 0));
+    window->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH));
     walk({{[&] { window->Fit(0, 180, 0, 1.8); }, {s, 400.0 / 1.8, 0.0, 1.8, 0, 180, 0, 1.8}},
           // Locked aspect takes the smaller scale about the centre (300, 200).
           {[&] { window->LockAspect(true); }, {s, s, 90 - 300 / s, 0.9 + 200 / s}},
@@ -59,22 +61,16 @@ TEST_F(PlotView, FitLockAspectMarginsAndDegenerateInput)
           {[&] { window->Fit(5, 5, 0, 36), window->Fit(0, NAN, 0, 1), window->Fit(-INFINITY, 1, 0, 1); },
            {1, 10, 5 - 310.0, 18 + 19, 5, 5, 0, 36}},
           // Margins wider than the window leave a plot area of one pixel.
-          {[&] { window->SetMargins(300, 400, 300, 400), window->Fit(0, 2, 0, 4); }, {0.5, 0.25, 1 - 400 / 0.5, 2 + 300 / 0.25}}});
+          {[&] { window->SetMargins(300, 400, 300, 400), window->Fit(0, 2, 0, 4); }, {0.5, 0.25, 1 - 400 / 0.5, 2 + 300 / 0.25}},
+          // Axes and info boxes have no bounds: fitting to them alone changes nothing. A curve with bounds
+          // 0..60 x 0..20 after the 0.5 widening; scroll bars asked of a window without them are ignored.
+          {[&] { window->SetMargins(0, 0, 0, 0), window->Fit(0, 60, 0, 40), menu(plID_FIT); }, {10, 10, 0, 40}},
+          {[&] { window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 19.5})), window->SetPLScrollbars(true); }, {}},
+          {[&] { menu(plID_FIT), window->SetPLScrollbars(false); }, {10, 20, 0, 20, 0, 60, 0, 20}}});
     EXPECT_FALSE(window->GetPopupMenu()->IsChecked(plID_LOCKASPECT));
 }
 
-TEST_F(PlotView, FitToTheLayers)
-{
-    // Axes and info boxes have no bounds: fitting to them alone changes nothing. A curve with
-    // bounds 0..60 x 0..20 after the 0.5 widening; scroll bars asked of a window without them are ignored.
-    window->AddLayer(new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, false, 0));
-    window->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH));
-    walk({{[&] { window->Fit(0, 60, 0, 40), menu(plID_FIT); }, {10, 10, 0, 40}},
-          {[&] { window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 19.5})), window->SetPLScrollbars(true); }, {}},
-          {[&] { menu(plID_FIT), window->SetPLScrollbars(false); }, {10, 20, 0, 20, 0, 60, 0, 20}}});
-}
-
-TEST_F(PlotView, ZoomsAndWheel)
+TEST_F(PlotView, ZoomsWheelAndDrags)
 {
     // Plot point under (100, 100) is (10, 30); it stays there at scale 15. Without a point
     // zooms are about the centre (300, 200), plot point (30, 20).
@@ -92,15 +88,12 @@ TEST_F(PlotView, ZoomsAndWheel)
           {[&] { wheel(120, 100, 50, true, false); }, {3, 3, 110 - 100.0 / 3, 115 + 50.0 / 3}},
           {[&] { wheel(-120, 100, 50, true, false); }, {2, 2, 60, 140}},
           {[&] { window->EnableMousePanZoom(false), wheel(-120, 10, 10, false, false); }, {2, 2, 60, 140}}});
-}
 
-TEST_F(PlotView, RightDragPansAndLeftDragZooms)
-{
     // dx = (100 - 130) / 10 + (130 - 120) / 10, dy = (80 - 100) / 10 + (90 - 80) / 10. The
     // mouse moved, so the release opens no menu (which would block here). The rectangle
     // (100, 100)-(300, 200) is plot x 10..30, y 20..30. Press and release on one pixel, or a
     // release without a press, zoom nothing.
-    walk({{[&] { window->Fit(0, 60, 0, 40), drag(false, {{100, 100}, {130, 80}, {120, 90}}); },
+    walk({{[&] { window->EnableMousePanZoom(true), window->Fit(0, 60, 0, 40), drag(false, {{100, 100}, {130, 80}, {120, 90}}); },
            {10, 10, -2, 39, -2, 58, -1, 39}},
           {[&] { window->Fit(0, 60, 0, 40), drag(true, {{100, 100}, {300, 200}}); }, {30, 40, 10, 30, 10, 30, 20, 30}},
           {[&] { drag(true, {{50, 50}}), mouse(wxEVT_LEFT_UP, 500, 300); }, {30, 40, 10, 30}}});
