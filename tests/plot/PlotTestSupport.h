@@ -58,8 +58,7 @@ public:
 protected:
     void DoLogRecord(wxLogLevel level, const wxString& msg, const wxLogRecordInfo&) override
     {
-        if (level <= wxLOG_Error)
-            messages.push_back(msg.utf8_string());
+        if (level <= wxLOG_Error) messages.push_back(msg.utf8_string());
     }
     wxLog* previous;
 };
@@ -71,8 +70,7 @@ protected:
     {
         frame = new wxFrame(nullptr, wxID_ANY, "plot", wxDefaultPosition, wxSize(800, 600));
         window = new plWindow(new wxPanel(frame), wxID_ANY, wxPoint(0, 0), wxSize(600, 400), style());
-        frame->Show();
-        pumpEvents(50);
+        frame->Show(); pumpEvents(50);
     }
     void TearDown() override { frame->Destroy(); }
     virtual long style() const { return 0; }
