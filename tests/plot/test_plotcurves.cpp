@@ -160,17 +160,9 @@ TEST_F(CurvePixels, SegmentsPointsAndClipping)
 }
 
 // y = x / 2, x = y / 2 and a step as function layers.
-class HalfX : public plFX {
-public:
-    using plFX::plFX;
-    double GetY(double x) override { return x / 2; }
-};
-class HalfY : public plFY {
-    double GetX(double y) override { return y / 2; }
-};
-class Step : public plProfile {
-    double GetY(double x) override { return x < 100 ? 20 : 80; }
-};
+struct HalfX : plFX { using plFX::plFX; double GetY(double x) override { return x / 2; } };
+struct HalfY : plFY { double GetX(double y) override { return y / 2; } };
+struct Step : plProfile { double GetY(double x) override { return x < 100 ? 20 : 80; } };
 
 TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
 {

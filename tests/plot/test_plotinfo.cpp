@@ -6,11 +6,7 @@
 namespace {
 
 // y = x as a function layer.
-class Diagonal : public plFX {
-public:
-    using plFX::plFX;
-    double GetY(double x) override { return x; }
-};
+struct Diagonal : plFX { using plFX::plFX; double GetY(double x) override { return x; } };
 
 class InfoBoxes : public PlotWindowTest {
 protected:

@@ -160,9 +160,7 @@ TEST_F(PlotView, RepaintsAfterZoomsAndFreesTheLayers)
     EXPECT_EQ(deaths, 1);
 }
 
-class ScrollingPlotView : public PlotWindowTest {
-    long style() const override { return wxHSCROLL | wxVSCROLL; }
-};
+struct ScrollingPlotView : PlotWindowTest { long style() const override { return wxHSCROLL | wxVSCROLL; } };
 
 TEST_F(ScrollingPlotView, ScrollBarsFollowTheView)
 {
