@@ -12,8 +12,9 @@ namespace {
 TEST(AxisTicks, StepsValuesFormatsAndLabelTexts)
 {
     // Step 10^n with n = floor(log10(128 / scale)).
-    for (const auto& [scale, step, exponent] : {std::tuple{50.0, 1.0, 0}, {5.0, 10.0, 1}, {0.5, 100.0, 2}, {1000.0, 0.1, -1},
-                                                {128.0, 1.0, 0}, {129.0, 0.1, -1}, {0.0, 0.0, 99}, {NAN, 0.0, 99}, {1e-320, 0.0, 99}}) {
+    for (const auto& [scale, step, exponent] : {std::tuple{50.0, 1.0, 0}, {5.0, 10.0, 1}, {0.5, 100.0, 2},
+                                                {1000.0, 0.1, -1}, {128.0, 1.0, 0}, {129.0, 0.1, -1},
+                                                {0.0, 0.0, 99}, {NAN, 0.0, 99}, {1e-320, 0.0, 99}}) {
         int n = 99;
         EXPECT_DOUBLE_EQ(pldraw::tickStep(scale, &n), step) << scale;
         EXPECT_EQ(n, exponent) << scale;
@@ -73,7 +74,8 @@ protected:
     static bool same(Canvas& a, Canvas& b)
     {
         const wxImage i = a.snapshot(), j = b.snapshot();
-        return i.GetSize() == j.GetSize() && std::equal(i.GetData(), i.GetData() + 3 * i.GetWidth() * i.GetHeight(), j.GetData());
+        return i.GetSize() == j.GetSize()
+               && std::equal(i.GetData(), i.GetData() + 3 * i.GetWidth() * i.GetHeight(), j.GetData());
     }
 };
 
@@ -135,8 +137,7 @@ TEST_F(AxisDrawing, VerticalAxisLabelFormatsAndGridLines)
     window->SetMargins(0, 150, 0, 150); fit(-5, 5, 0, 100, 400, 200);
     for (const auto& [flags, ticksRight, labelsRight] : cases) {
         SCOPED_TRACE(testing::Message() << "flags " << flags);
-        plScaleY y("", flags, true);
-        y.SetDrawOutsideMargins(false);
+        plScaleY y("", flags, true); y.SetDrawOutsideMargins(false);
         const std::vector<int> line = fullLines(y, false, 400, 200);
         ASSERT_EQ(line.size(), 1u);
         const auto c = draw(y, 400, 200);
@@ -149,14 +150,12 @@ TEST_F(AxisDrawing, VerticalAxisLabelFormatsAndGridLines)
 
     // Inside the left margin the name is turned along the axis when the margin holds it,
     // else written at the top right of the line. Nothing else lies right of the line.
-    Canvas text(10, 10);
-    text.dc.SetFont(*wxSMALL_FONT);
+    Canvas text(10, 10); text.dc.SetFont(*wxSMALL_FONT);
     const wxSize name = text.dc.GetTextExtent("Name");
     const int labelW = text.dc.GetTextExtent("100.00").x;
     for (int margin : {150, 20}) {
         window->SetMargins(0, 0, 0, margin), fit(0, 10, 0, 100, 400, 200);
-        plScaleY y("Name", plAXIS_BOTTOM_OR_LEFT, true);
-        y.SetDrawOutsideMargins(false);
+        plScaleY y("Name", plAXIS_BOTTOM_OR_LEFT, true); y.SetDrawOutsideMargins(false);
         const auto c = draw(y, 400, 200);
         const wxRect turned(margin - 6 - labelW - name.y, 100 - name.x / 2 - 1, name.y + 1, name.x + 2);
         const wxRect flat(margin + 4, 4, name.x, name.y);

@@ -34,9 +34,11 @@ TEST(LayerData, CurvePolygonAndEllipseShapes)
     p.setPoints({0, 2, 0}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
     EXPECT_EQ((std::array{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::array{10.0, 12.0, 20.0, 21.0}));
     p.setPoints({1, 2}, {1}, false);
-    EXPECT_EQ(std::pair(p.GetShapeXs(), p.GetShapeYs()), std::pair(std::vector{0.0, 2.0, 0.0, 0.0}, std::vector{0.0, 0.0, 1.0, 0.0}));
-    EXPECT_EQ(log.messages, (std::vector<std::string>{"Plot error: X and Y vector are not of the same length!",
-                                                      "[plPolygon] Error: points_xs and points_ys must have the same number of elements"}));
+    EXPECT_EQ(p.GetShapeXs(), (std::vector{0.0, 2.0, 0.0, 0.0}));
+    EXPECT_EQ(p.GetShapeYs(), (std::vector{0.0, 0.0, 1.0, 0.0}));
+    EXPECT_EQ(log.messages,
+              (std::vector<std::string>{"Plot error: X and Y vector are not of the same length!",
+                                        "[plPolygon] Error: points_xs and points_ys must have the same number of elements"}));
     p.setPoints({}, {}, true);
     EXPECT_TRUE(p.GetShapeXs().empty());
 
@@ -166,8 +168,7 @@ struct Step : plProfile { double GetY(double x) override { return x < 100 ? 20 :
 
 TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
 {
-    Canvas text(1, 1);
-    text.dc.SetFont(*wxNORMAL_FONT);
+    Canvas text(1, 1); text.dc.SetFont(*wxNORMAL_FONT);
     const wxSize t = text.dc.GetTextExtent("Label");
     // The curve is row 70 from x 60 to 150. The name's left edge 8 right of x 60 or its right
     // edge 8 left of x 150; its bottom 8 above row 70 or its top 8 below it.
@@ -185,9 +186,7 @@ TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
     }
     // x = 190 gives y 95, pixel 5; y = 80 (row 20) gives x 40; the step's rows 80 and 20 are
     // joined at column 99..100.
-    HalfX fx;
-    HalfY fy;
-    Step profile;
+    HalfX fx; HalfY fy; Step profile;
     const auto plain = draw(fx);
     expectPixels(*plain, {{190, 5}}, {{100, 60}});
     expectPixels(*draw(fy), {{40, 20}}, {});

@@ -11,8 +11,7 @@
 namespace {
 
 // Counts how often the window painted it, and its destruction.
-class PaintCounter : public plLayer {
-public:
+struct PaintCounter : plLayer {
     PaintCounter(int& paints, int& deaths) : paints(paints), deaths(deaths) {}
     ~PaintCounter() override { ++deaths; }
     bool HasBBox() override { return false; }
@@ -61,7 +60,8 @@ TEST_F(PlotView, FitLockAspectMarginsAndLayers)
           {[&] { window->Fit(5, 5, 0, 36), window->Fit(0, NAN, 0, 1), window->Fit(-INFINITY, 1, 0, 1); },
            {1, 10, 5 - 310.0, 18 + 19, 5, 5, 0, 36}},
           // Margins wider than the window leave a plot area of one pixel.
-          {[&] { window->SetMargins(300, 400, 300, 400), window->Fit(0, 2, 0, 4); }, {0.5, 0.25, 1 - 400 / 0.5, 2 + 300 / 0.25}},
+          {[&] { window->SetMargins(300, 400, 300, 400), window->Fit(0, 2, 0, 4); },
+           {0.5, 0.25, 1 - 400 / 0.5, 2 + 300 / 0.25}},
           // Axes and info boxes have no bounds: fitting to them alone changes nothing. A curve with bounds
           // 0..60 x 0..20 after the 0.5 widening; scroll bars asked of a window without them are ignored.
           {[&] { window->SetMargins(0, 0, 0, 0), window->Fit(0, 60, 0, 40), menu(plID_FIT); }, {10, 10, 0, 40}},
@@ -93,8 +93,8 @@ TEST_F(PlotView, ZoomsWheelAndDrags)
     // mouse moved, so the release opens no menu (which would block here). The rectangle
     // (100, 100)-(300, 200) is plot x 10..30, y 20..30. Press and release on one pixel, or a
     // release without a press, zoom nothing.
-    walk({{[&] { window->EnableMousePanZoom(true), window->Fit(0, 60, 0, 40), drag(false, {{100, 100}, {130, 80}, {120, 90}}); },
-           {10, 10, -2, 39, -2, 58, -1, 39}},
+    walk({{[&] { window->EnableMousePanZoom(true), window->Fit(0, 60, 0, 40); }, {}},
+          {[&] { drag(false, {{100, 100}, {130, 80}, {120, 90}}); }, {10, 10, -2, 39, -2, 58, -1, 39}},
           {[&] { window->Fit(0, 60, 0, 40), drag(true, {{100, 100}, {300, 200}}); }, {30, 40, 10, 30, 10, 30, 20, 30}},
           {[&] { drag(true, {{50, 50}}), mouse(wxEVT_LEFT_UP, 500, 300); }, {30, 40, 10, 30}}});
 }
@@ -121,7 +121,8 @@ TEST_F(PlotView, RightClickMenuHelpAndLayerList)
     auto* axis = new plScaleX("x", 1, true, 0);
     EXPECT_TRUE(!window->AddLayer(nullptr) && window->AddLayer(curve) && window->AddLayer(axis));
     EXPECT_FALSE(window->AddLayer(curve));
-    EXPECT_EQ(std::tuple(window->CountLayers(), window->GetLayer(2), window->GetLayerByName("x")), std::tuple(1u, nullptr, axis));
+    EXPECT_EQ(std::tuple(window->CountLayers(), window->GetLayer(2), window->GetLayerByName("x")),
+              std::tuple(1u, nullptr, axis));
     window->SetLayerVisible("polar", false);
     EXPECT_FALSE(window->IsLayerVisible(0u));
     EXPECT_TRUE(window->DelLayer(axis, true) && !window->DelLayer(axis));
@@ -192,7 +193,7 @@ TEST_F(PlotView, PrintScreenshotAndColourTheme)
     printout.SetDC(&page.dc), printout.SetPageSizePixels(400, 300);
     EXPECT_TRUE(printout.OnPrintPage(1));
     EXPECT_FALSE(page.white(60, 150) || page.white(340, 150) || !page.white(60, 140) || !page.white(20, 150));
-    EXPECT_EQ(std::pair(page.at(200, 249), axis->GetPen().GetColour()), std::pair(wxColour(128, 128, 128), wxColour(128, 128, 128)));
+    EXPECT_TRUE(page.at(200, 249) == wxColour(128, 128, 128) && axis->GetPen().GetColour() == page.at(200, 249));
     EXPECT_EQ(screenView(), std::pair(600, 2.0));
     // At scale 1 the screenshot has the line on row 100; a file that cannot be written fails.
     const wxString file = wxFileName::CreateTempFileName("plotshot") + ".png";
@@ -210,7 +211,7 @@ TEST_F(PlotView, PrintScreenshotAndColourTheme)
     // Background, drawing and axes colours; unset colours leave the pens as they are.
     auto* legend = new plInfoLegend(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
     window->AddLayer(legend), window->SetColourTheme(*wxBLACK, *wxGREEN, *wxRED);
-    EXPECT_EQ(std::pair(window->GetBackgroundColour(), window->GetLayer(0)->GetPen().GetColour()), std::pair(*wxBLACK, *wxBLACK));
+    EXPECT_TRUE(window->GetBackgroundColour() == *wxBLACK && window->GetLayer(0)->GetPen().GetColour() == *wxBLACK);
     window->SetColourTheme(*wxWHITE, wxNullColour, wxNullColour);
     EXPECT_EQ(std::pair(axis->GetPen().GetColour(), legend->GetPen().GetColour()), std::pair(*wxRED, *wxGREEN));
 }
