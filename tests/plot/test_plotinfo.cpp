@@ -94,12 +94,14 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouseAndText)
         coords.SetLabelMode(mode), coords.UpdateInfo(*window, motion);
         return coords.GetContent().utf8_string();
     };
-    // Scale 10, posX 0, posY 40: pixel (100, 50) is (10, 35), and pixel x 37265 is 3726.5 s.
+    // Scale 10, posX 0, posY 40: pixel (100, 50) is (10, 35), and pixel x 37265 is 3726.5 s;
+    // a date before 1 s shows nothing.
     EXPECT_EQ(moveTo(100, plLABEL_NUMBER), "x = 10.000000\ny = 35.000000");
     const wxSize line = canvas.dc.GetTextExtent("x = 10.000000");
     coords.Plot(canvas.dc, *window);
     EXPECT_EQ(coords.GetSize(), wxSize(line.x + 10, 2 * line.y + 10));
     EXPECT_EQ(moveTo(37265, plLABEL_HOURS), "x = 01:02:06\ny = 35.000000");
+    EXPECT_EQ(moveTo(5, plLABEL_DATE), "");
     // Shifted by 1e9 s, 2001-09-09 01:46:40 UTC, pixel x 100 is 10 s later.
     fit(1e9, 1e9 + 60, 0, 40, 600, 400);
     EXPECT_EQ(moveTo(100, plLABEL_DATE), "x = 2001-09-09\ny = 35.000000");
