@@ -1,7 +1,6 @@
 #pragma once
-// Pieces shared by the plot widget tests: a plot window of known size on a
-// shown frame, a memory canvas drawn without antialiasing whose pixels can be
-// read back, and a log target that records errors instead of showing them.
+// Pieces shared by the plot widget tests: a memory canvas whose pixels can be read back, a log
+// target that records errors instead of showing them, and a plot window of known size.
 
 #include <string>
 #include <vector>
@@ -12,16 +11,13 @@
 #include "GuiTest.h"
 #include "plotwidget.h"
 
-// White memory bitmap whose pixels can be read back.
+// White memory bitmap whose pixels can be read back; drawing goes on without antialiasing.
 class Canvas {
 public:
     Canvas(int width, int height) : bitmap(width, height), dc(bitmap)
     {
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        snapshot();
+        dc.SetBackground(*wxWHITE_BRUSH), dc.Clear(), snapshot();
     }
-    // The drawing so far; drawing goes on without antialiasing.
     wxImage snapshot()
     {
         dc.SelectObject(wxNullBitmap);
@@ -33,8 +29,8 @@ public:
     }
     wxColour at(int x, int y)
     {
-        const wxImage image = snapshot();
-        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+        const wxImage i = snapshot();
+        return wxColour(i.GetRed(x, y), i.GetGreen(x, y), i.GetBlue(x, y));
     }
     bool white(int x, int y) { return at(x, y) == *wxWHITE; }
     // Number of non-white pixels in the rectangle (the whole canvas by default).
@@ -48,7 +44,6 @@ public:
                 n += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 255;
         return n;
     }
-
     wxBitmap bitmap;
     wxMemoryDC dc;
 };
@@ -63,11 +58,8 @@ public:
 protected:
     void DoLogRecord(wxLogLevel level, const wxString& msg, const wxLogRecordInfo&) override
     {
-        if (level <= wxLOG_Error)
-            messages.push_back(msg.utf8_string());
+        if (level <= wxLOG_Error) messages.push_back(msg.utf8_string());
     }
-
-private:
     wxLog* previous;
 };
 
@@ -78,43 +70,25 @@ protected:
     {
         frame = new wxFrame(nullptr, wxID_ANY, "plot", wxDefaultPosition, wxSize(800, 600));
         window = new plWindow(new wxPanel(frame), wxID_ANY, wxPoint(0, 0), wxSize(600, 400), style());
-        frame->Show();
-        pumpEvents(50);
+        frame->Show(); pumpEvents(50);
     }
     void TearDown() override { frame->Destroy(); }
     virtual long style() const { return 0; }
 
     // Fits the bounds to a print area of w x h pixels.
-    void fit(double xmin, double xmax, double ymin, double ymax, int w, int h)
-    {
-        window->Fit(xmin, xmax, ymin, ymax, &w, &h);
-    }
+    void fit(double x0, double x1, double y0, double y1, int w, int h) { window->Fit(x0, x1, y0, y1, &w, &h); }
     // A mouse event at (x, y) with the buttons held, or a wheel turn with CTRL or SHIFT.
     void mouse(wxEventType type, int x, int y, bool left = false, bool right = false, int rotation = 0,
                bool ctrl = false, bool shift = false)
     {
         wxMouseEvent event(type);
         event.SetEventObject(window);
-        event.m_x = x;
-        event.m_y = y;
-        event.m_leftDown = left;
-        event.m_rightDown = right;
-        event.m_wheelRotation = rotation;
-        event.m_wheelDelta = 120;
-        event.m_controlDown = ctrl;
-        event.m_shiftDown = shift;
+        event.m_x = x, event.m_y = y, event.m_leftDown = left, event.m_rightDown = right, event.m_wheelDelta = 120;
+        event.m_wheelRotation = rotation, event.m_controlDown = ctrl, event.m_shiftDown = shift;
         window->ProcessWindowEvent(event);
     }
-    void wheel(int rotation, int x, int y, bool ctrl, bool shift)
-    {
-        mouse(wxEVT_MOUSEWHEEL, x, y, false, false, rotation, ctrl, shift);
-    }
-    void menu(int id)
-    {
-        wxCommandEvent event(wxEVT_MENU, id);
-        event.SetEventObject(window);
-        window->ProcessWindowEvent(event);
-    }
+    void wheel(int turn, int x, int y, bool ctrl, bool shift) { mouse(wxEVT_MOUSEWHEEL, x, y, 0, 0, turn, ctrl, shift); }
+    void menu(int id) { wxCommandEvent event(wxEVT_MENU, id); window->ProcessWindowEvent(event); }
 
     wxFrame* frame = nullptr;
     plWindow* window = nullptr;
@@ -122,10 +96,9 @@ protected:
 
 // A curve layer through the given points.
 inline plFXYVector* makeCurve(const std::vector<double>& xs, const std::vector<double>& ys,
-                              const wxString& name = wxEmptyString, bool continuous = true)
+                              const wxString& name = wxEmptyString, int flags = 0, bool continuous = true)
 {
-    auto* curve = new plFXYVector(name, 0);
-    curve->SetContinuity(continuous);
-    curve->SetData(xs, ys);
+    auto* curve = new plFXYVector(name, flags);
+    curve->SetContinuity(continuous), curve->SetData(xs, ys);
     return curve;
 }

@@ -1,32 +1,79 @@
-// Curve layers: data and bounds, pixels drawn on a memory canvas, clipping
-// in both directions, name labels and function layers.
+// Curve, function, shape and bitmap layers: data and bounds, and pixels drawn on a memory
+// canvas: clipping in both directions, name labels, outlines and image scaling.
 
 #include <array>
+#include <cmath>
 
 #include "PlotTestSupport.h"
 
 namespace {
 
-using Bounds = std::array<double, 4>;
-Bounds bounds(plLayer& l) { return {l.GetMinX(), l.GetMaxX(), l.GetMinY(), l.GetMaxY()}; }
-
-TEST(CurveData, BoundsFromSetData)
+TEST(LayerData, CurvePolygonAndEllipseShapes)
 {
     LogCapture log;
     plFXYVector c("c", 0);
-    c.SetData({2}, {3});
-    EXPECT_EQ(bounds(c), (Bounds{1.5, 2.5, 2.5, 3.5}));
-    // Different lengths: refused, logged, old data kept.
-    c.SetData({1, 2, 3}, {1, 2});
-    EXPECT_EQ(log.messages, std::vector<std::string>{"Plot error: X and Y vector are not of the same length!"});
-    EXPECT_EQ(bounds(c), (Bounds{1.5, 2.5, 2.5, 3.5}));
-    c.SetData({-4, 7, 1}, {10, -2, 0});
-    EXPECT_EQ(bounds(c), (Bounds{-4.5, 7.5, -2.5, 10.5}));
-    // Non-finite values take no part in the bounds.
-    c.SetData({0, NAN, 4}, {1, 2, INFINITY});
-    EXPECT_EQ(bounds(c), (Bounds{-0.5, 4.5, 0.5, 2.5}));
-    c.SetData({}, {});
-    EXPECT_EQ(bounds(c), (Bounds{-1, 1, -1, 1}));
+    // Data and the bounds after it: widened by 0.5; different lengths refused and the old data
+    // kept; non-finite values left out; no data, -1..1.
+    const std::tuple<std::vector<double>, std::vector<double>, std::array<double, 4>> steps[] = {
+        {{2}, {3}, {1.5, 2.5, 2.5, 3.5}},         {{1, 2, 3}, {1, 2}, {1.5, 2.5, 2.5, 3.5}},
+        {{-4, 7, 1}, {10, -2, 0}, {-4.5, 7.5, -2.5, 10.5}}, {{0, NAN, 4}, {1, 2, INFINITY}, {-0.5, 4.5, 0.5, 2.5}},
+        {{}, {}, {-1, 1, -1, 1}}};
+    for (const auto& [xs, ys, bounds] : steps) {
+        c.SetData(xs, ys);
+        EXPECT_EQ((std::array{c.GetMinX(), c.GetMaxX(), c.GetMinY(), c.GetMaxY()}), bounds) << xs.size();
+    }
+    // A polygon's base (1, 2) turned a quarter: local (1, 0) is (1, 3). Empty: no bounds.
+    // Closed: the first point again at the end. Different lengths are refused and the shape
+    // kept; no points empty it.
+    plPolygon p("triangle");
+    p.SetCoordinateBase(1, 2, M_PI / 2);
+    double x = 0, y = 0;
+    p.TranslatePoint(1, 0, x, y);
+    EXPECT_NEAR(std::hypot(x - 1, y - 3), 0, 1e-12);
+    EXPECT_FALSE(p.HasBBox());
+    p.setPoints({0, 2, 0}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
+    EXPECT_EQ((std::array{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::array{10.0, 12.0, 20.0, 21.0}));
+    p.setPoints({1, 2}, {1}, false);
+    EXPECT_EQ(p.GetShapeXs(), (std::vector{0.0, 2.0, 0.0, 0.0}));
+    EXPECT_EQ(p.GetShapeYs(), (std::vector{0.0, 0.0, 1.0, 0.0}));
+    EXPECT_EQ(log.messages,
+              (std::vector<std::string>{"Plot error: X and Y vector are not of the same length!",
+                                        "[plPolygon] Error: points_xs and points_ys must have the same number of elements"}));
+    p.setPoints({}, {}, true);
+    EXPECT_TRUE(p.GetShapeXs().empty());
+
+    // Eigenvalue 4 along y first: the first point (0, 2 * 2), semi-axes 4 along y and 2 along
+    // x; the last point closes the outline. The matrix reads back in the setter's order.
+    plCovarianceEllipse e(1, 4, 0, 2, 32, "e");
+    const auto &xs = e.GetShapeXs(), &ys = e.GetShapeYs();
+    ASSERT_EQ(xs.size(), 32u);
+    EXPECT_NEAR(std::hypot(xs[0], ys[0] - 4), 0, 1e-12);
+    EXPECT_NEAR(ys[31], ys[0], 1e-8);
+    EXPECT_NEAR(std::hypot(e.GetMaxX() - 2, e.GetMaxY() - 4), 0, 0.02);
+    double c00 = 0, c01 = 0, c11 = 0;
+    e.GetCovarianceMatrix(c00, c01, c11);
+    EXPECT_EQ((std::array{c00, c01, c11}), (std::array{1.0, 0.0, 4.0}));
+    // Equal variances without correlation: a circle of radius 2 * 3, no NaN.
+    e.SetCovarianceMatrix(9, 0, 9);
+    for (size_t i = 0; i < xs.size(); ++i)
+        EXPECT_NEAR(std::hypot(xs[i], ys[i]), 6, 1e-9);
+    // Correlated: eigenvalues 3 and 1 along the diagonals of [[2, 1], [1, 2]]; on the ellipse
+    // u = (x + y) / sqrt 2 and v = (y - x) / sqrt 2 give u^2 / 3 + v^2 = 1, first point on u.
+    e.SetCovarianceMatrix(2, 1, 2), e.SetQuantiles(1);
+    EXPECT_NEAR(std::hypot(xs[0] - std::sqrt(1.5), ys[0] - std::sqrt(1.5)), 0, 1e-9);
+    for (size_t i = 0; i < xs.size(); ++i) {
+        const double u = (xs[i] + ys[i]) / std::sqrt(2.0), v = (ys[i] - xs[i]) / std::sqrt(2.0);
+        EXPECT_NEAR(u * u / 3 + v * v, 1, 1e-9);
+    }
+
+    // Bad input is refused, and logged, before the outline changes; good input logs nothing.
+    const std::vector<double> before = xs;
+    e.SetCovarianceMatrix(1, 2, 1), e.SetCovarianceMatrix(-1, 0, 1), e.SetCovarianceMatrix(1, 0, -1);
+    EXPECT_EQ(xs, before);
+    e.SetCovarianceMatrix(1, 0, 1), e.SetQuantiles(-1), e.SetSegments(1);
+    EXPECT_EQ(std::pair(e.GetSegments(), log.messages.size()), std::pair(32, size_t(2 + 5)));
+    e.SetSegments(5), e.SetQuantiles(1);
+    EXPECT_EQ(xs.size(), 5u);
 }
 
 // A 200 x 100 canvas on which plot x maps to pixel x and plot y to 100 - y.
@@ -36,113 +83,93 @@ protected:
     {
         PlotWindowTest::SetUp();
         fit(0, 200, 0, 100, 200, 100);
-        ASSERT_EQ(window->GetScaleX(), 1.0);
-        ASSERT_EQ(window->GetPosY(), 100.0);
     }
-    // A continuous curve through the points; with clip only inside the margins.
-    void draw(Canvas& c, const std::vector<double>& xs, const std::vector<double>& ys, bool clip = false)
+    // The layer drawn on a new canvas.
+    std::unique_ptr<Canvas> draw(plLayer& layer)
+    {
+        auto c = std::make_unique<Canvas>(200, 100);
+        layer.Plot(c->dc, *window);
+        return c;
+    }
+    // A continuous curve through the points, with clip only inside the margins.
+    std::unique_ptr<Canvas> curve(const std::vector<double>& xs, const std::vector<double>& ys, bool clip = false)
     {
         std::unique_ptr<plFXYVector> curve(makeCurve(xs, ys));
         curve->SetDrawOutsideMargins(!clip);
-        curve->Plot(c.dc, *window);
+        return draw(*curve);
     }
-    Canvas canvas{200, 100};
+    // Pixels that must be inked, and pixels that must stay white.
+    static void expectPixels(Canvas& c, std::initializer_list<wxPoint> inked, std::initializer_list<wxPoint> white)
+    {
+        for (const wxPoint& p : inked)
+            EXPECT_FALSE(c.white(p.x, p.y)) << p.x << ", " << p.y;
+        for (const wxPoint& p : white)
+            EXPECT_TRUE(c.white(p.x, p.y)) << p.x << ", " << p.y;
+    }
 };
 
-TEST_F(CurvePixels, SegmentsAndPoints)
+TEST_F(CurvePixels, SegmentsPointsAndClipping)
 {
     // Row 50 from x 20 to 180, then column 180 from y 50 to 90.
-    draw(canvas, {20, 180, 180}, {50, 50, 10});
-    for (const auto& [x, y] : {std::pair{21, 50}, {100, 50}, {179, 50}, {180, 70}})
-        EXPECT_FALSE(canvas.white(x, y)) << x << ", " << y;
-    for (const auto& [x, y] : {std::pair{100, 49}, {100, 51}, {10, 50}, {181, 70}, {180, 95}})
-        EXPECT_TRUE(canvas.white(x, y)) << x << ", " << y;
-    EXPECT_EQ(canvas.inked(), canvas.inked(wxRect(20, 50, 161, 41)));
-
-    // Points are one pixel, or a dot of the pen's width; hidden, nothing.
-    Canvas dots(200, 100), wide(200, 100), hidden(200, 100);
-    std::unique_ptr<plFXYVector> points(makeCurve({50, 150}, {50, 50}, "", false));
-    points->Plot(dots.dc, *window);
-    EXPECT_FALSE(dots.white(50, 50));
-    EXPECT_EQ(dots.inked(), 2);
+    auto c = curve({20, 180, 180}, {50, 50, 10});
+    expectPixels(*c, {{21, 50}, {100, 50}, {179, 50}, {180, 70}}, {{100, 49}, {100, 51}, {10, 50}, {181, 70}, {180, 95}});
+    EXPECT_EQ(c->inked(), c->inked(wxRect(20, 50, 161, 41)));
+    // Points are one pixel, or a dot of the pen's width.
+    std::unique_ptr<plFXYVector> points(makeCurve({50, 150}, {50, 50}, "", 0, false));
+    c = draw(*points);
+    EXPECT_FALSE(c->white(50, 50));
+    EXPECT_EQ(c->inked(), 2);
     points->SetPen(wxPen(*wxBLACK, 5));
-    points->Plot(wide.dc, *window);
-    EXPECT_GT(wide.inked(wxRect(45, 45, 11, 11)), 4);
-    points->SetVisible(false);
-    points->Plot(hidden.dc, *window);
-    EXPECT_EQ(hidden.inked(), 0);
-}
+    EXPECT_GT(draw(*points)->inked(wxRect(45, 45, 11, 11)), 4);
+    // Both ends above, below, left, right; passing by the top left corner.
+    for (const auto& [xs, ys] : {std::pair<std::vector<double>, std::vector<double>>{{10, 190}, {150, 120}},
+                                 {{190, 10}, {-50, -20}}, {{-10, -50}, {0, 100}}, {{250, 300}, {100, 0}},
+                                 {{-50, 20}, {120, 160}}})
+        EXPECT_EQ(curve(xs, ys)->inked(), 0) << xs[0];
+    // Leaves through the top at x 30 and returns at x 70: the part after the
+    // return runs from where it re-enters, not from where it left.
+    c = curve({20, 40, 60, 80, 100}, {50, 150, 150, 50, 50});
+    EXPECT_FALSE(c->white(90, 50));
+    EXPECT_EQ(c->inked(wxRect(32, 0, 36, 100)), 0);
+    EXPECT_GT(c->inked(wxRect(70, 0, 10, 50)), 0);
+    // Far beyond what an int or cairo can take, from both sides.
+    expectPixels(*curve({1e12, -1e12}, {50, 50}), {{3, 50}, {197, 50}}, {});
+    expectPixels(*curve({100, 100}, {-1e300, 1e300}), {{100, 3}, {100, 97}}, {});
+    // A NaN point is skipped: its neighbours are joined.
+    c = curve({20, NAN, 180}, {30, 50, 30});
+    EXPECT_FALSE(c->white(100, 70));
+    EXPECT_EQ(c->inked(wxRect(0, 0, 200, 69)), 0);
 
-TEST_F(CurvePixels, SegmentsCutAtTheMarginsInBothDirections)
-{
-    // Inside the margins: x 10..190, y 10..90.
+    // Inside the margins: x 10..190, y 10..90. Along row 50 across the left edge; along
+    // column 100 across the top edge (pixel y 50 to -50); both ways round.
     window->SetMargins(10, 10, 10, 10);
     for (bool reversed : {false, true}) {
         SCOPED_TRACE(reversed ? "reversed" : "forwards");
-        // Along row 50 across the left edge; along column 100 across the top
-        // edge (pixel y 50 to -50).
         std::vector<double> xs{-100, 100}, ys{50, 150};
-        if (reversed) {
-            std::swap(xs[0], xs[1]);
-            std::swap(ys[0], ys[1]);
-        }
-        Canvas across(200, 100), up(200, 100);
-        draw(across, xs, {50, 50}, true);
-        draw(up, {100, 100}, ys, true);
-        EXPECT_FALSE(across.white(11, 50));
-        EXPECT_FALSE(across.white(60, 50));
-        EXPECT_TRUE(across.white(5, 50));
-        EXPECT_TRUE(across.white(120, 50));
-        EXPECT_FALSE(up.white(100, 12));
-        EXPECT_FALSE(up.white(100, 49));
-        EXPECT_EQ(up.inked(wxRect(0, 0, 200, 10)), 0);
+        if (reversed)
+            std::swap(xs[0], xs[1]), std::swap(ys[0], ys[1]);
+        expectPixels(*curve(xs, {50, 50}, true), {{11, 50}, {60, 50}}, {{5, 50}, {120, 50}});
+        const auto up = curve({100, 100}, ys, true);
+        expectPixels(*up, {{100, 12}, {100, 49}}, {});
+        EXPECT_EQ(up->inked(wxRect(0, 0, 200, 10)), 0);
     }
-    // A diagonal from right to left across the left edge (as a polar curve
-    // past 90 degrees): on it pixel y = 50 + (150 - x) / 5, so it meets the
-    // left edge x 10 at y 78, before the bottom edge.
-    draw(canvas, {150, -100}, {50, 0}, true);
-    EXPECT_FALSE(canvas.white(150, 50) && canvas.white(149, 50));
-    EXPECT_EQ(canvas.inked(wxRect(0, 0, 10, 100)), 0);
-    EXPECT_GT(canvas.inked(wxRect(10, 75, 10, 6)), 0);
+    // A diagonal from right to left across the left edge (as a polar curve past 90 degrees):
+    // on it pixel y = 50 + (150 - x) / 5, so it meets the left edge x 10 at y 78, before the bottom.
+    c = curve({150, -100}, {50, 0}, true);
+    EXPECT_FALSE(c->white(150, 50) && c->white(149, 50));
+    EXPECT_EQ(c->inked(wxRect(0, 0, 10, 100)), 0);
+    EXPECT_GT(c->inked(wxRect(10, 75, 10, 6)), 0);
 }
 
-TEST_F(CurvePixels, SegmentsOutsideTheWindowOrLeavingAndReturning)
+// y = x / 2, x = y / 2 and a step as function layers.
+struct HalfX : plFX { using plFX::plFX; double GetY(double x) override { return x / 2; } };
+struct HalfY : plFY { double GetX(double y) override { return y / 2; } };
+struct Step : plProfile { double GetY(double x) override { return x < 100 ? 20 : 80; } };
+
+TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
 {
-    // Both ends above, below, left, right; passing by the top left corner.
-    draw(canvas, {10, 190}, {150, 120});
-    draw(canvas, {190, 10}, {-50, -20});
-    draw(canvas, {-10, -50}, {0, 100});
-    draw(canvas, {250, 300}, {100, 0});
-    draw(canvas, {-50, 20}, {120, 160});
-    EXPECT_EQ(canvas.inked(), 0);
-
-    // Leaves through the top at x 30 and returns at x 70: the part after the
-    // return runs from where it re-enters, not from where it left.
-    draw(canvas, {20, 40, 60, 80, 100}, {50, 150, 150, 50, 50});
-    EXPECT_FALSE(canvas.white(90, 50));
-    EXPECT_EQ(canvas.inked(wxRect(32, 0, 36, 100)), 0);
-    EXPECT_GT(canvas.inked(wxRect(70, 0, 10, 50)), 0);
-}
-
-TEST_F(CurvePixels, HugeAndNonFiniteCoordinates)
-{
-    // Far beyond what an int or cairo can take, from both sides.
-    draw(canvas, {1e12, -1e12}, {50, 50});
-    draw(canvas, {100, 100}, {-1e300, 1e300});
-    for (const auto& [x, y] : {std::pair{3, 50}, {197, 50}, {100, 3}, {100, 97}})
-        EXPECT_FALSE(canvas.white(x, y)) << x << ", " << y;
-
-    // A NaN point is skipped: its neighbours are joined.
-    Canvas c(200, 100);
-    draw(c, {20, NAN, 180}, {30, 50, 30});
-    EXPECT_FALSE(c.white(100, 70));
-    EXPECT_EQ(c.inked(wxRect(0, 0, 200, 69)), 0);
-}
-
-TEST_F(CurvePixels, NameLabelPlacement)
-{
-    canvas.dc.SetFont(*wxNORMAL_FONT);
-    const wxSize t = canvas.dc.GetTextExtent("Label");
+    Canvas text(1, 1); text.dc.SetFont(*wxNORMAL_FONT);
+    const wxSize t = text.dc.GetTextExtent("Label");
     // The curve is row 70 from x 60 to 150. The name's left edge 8 right of x 60 or its right
     // edge 8 left of x 150; its bottom 8 above row 70 or its top 8 below it.
     const std::pair<int, wxRect> cases[] = {{plNAME_ABOVE_LEFT, wxRect(68, 62 - t.y, t.x, t.y)},
@@ -150,61 +177,68 @@ TEST_F(CurvePixels, NameLabelPlacement)
                                             {plNAME_BELOW_LEFT, wxRect(68, 78, t.x, t.y)},
                                             {plNAME_BELOW_RIGHT, wxRect(142 - t.x, 78, t.x, t.y)}};
     for (const auto& [placement, label] : cases) {
-        Canvas c(200, 100), none(200, 100);
-        plFXYVector curve("Label", placement);
-        curve.SetContinuity(true);
-        curve.SetData({60, 150}, {30, 30});
-        curve.Plot(c.dc, *window);
-        EXPECT_GT(c.inked(label), 0) << placement;
-        EXPECT_EQ(c.inked(), c.inked(label) + c.inked(wxRect(60, 70, 91, 1))) << placement;
-        curve.ShowName(false);
-        curve.Plot(none.dc, *window);
-        EXPECT_EQ(none.inked(), none.inked(wxRect(60, 70, 91, 1))) << placement;
+        std::unique_ptr<plFXYVector> curve(makeCurve({60, 150}, {30, 30}, "Label", placement));
+        const auto c = draw(*curve);
+        EXPECT_GT(c->inked(label), 0) << placement;
+        EXPECT_EQ(c->inked(), c->inked(label) + c->inked(wxRect(60, 70, 91, 1))) << placement;
+        curve->ShowName(false);
+        EXPECT_EQ(draw(*curve)->inked(), 91) << placement;
+    }
+    // x = 190 gives y 95, pixel 5; y = 80 (row 20) gives x 40; the step's rows 80 and 20 are
+    // joined at column 99..100.
+    HalfX fx; HalfY fy; Step profile;
+    const auto plain = draw(fx);
+    expectPixels(*plain, {{190, 5}}, {{100, 60}});
+    expectPixels(*draw(fy), {{40, 20}}, {});
+    expectPixels(*draw(profile), {{50, 80}, {99, 50}}, {});
+    // A function's name sits on the curve, its left edge at the column the placement gives:
+    // 8 from the left, centred, or 8 from the right.
+    const wxSize h = text.dc.GetTextExtent("half");
+    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 8}, {plNAME_BELOW_LEFT, (200 - h.x) / 2},
+                                       {plNAME_BELOW_RIGHT, 200 - h.x - 8}}) {
+        HalfX half("half", placement);
+        const auto named = draw(half);
+        const wxRect label(x, 100 - x / 2, h.x, h.y);
+        EXPECT_GT(named->inked(label) - plain->inked(label), 0) << placement;
+        EXPECT_EQ(named->inked() - plain->inked(), named->inked(label) - plain->inked(label)) << placement;
     }
 }
 
-// y = x / 2, x = y / 2 and a step as function layers.
-class HalfX : public plFX {
-public:
-    using plFX::plFX;
-    double GetY(double x) override { return x / 2; }
-};
-class HalfY : public plFY {
-    double GetX(double y) override { return y / 2; }
-};
-class Step : public plProfile {
-    double GetY(double x) override { return x < 100 ? 20 : 80; }
-};
-
-TEST_F(CurvePixels, FunctionLayers)
+TEST_F(CurvePixels, PolygonOutlineNameAndBitmap)
 {
-    Canvas c2(200, 100), c3(200, 100);
-    HalfX fx;
-    HalfY fy;
-    Step profile;
-    fx.Plot(canvas.dc, *window);
-    fy.Plot(c2.dc, *window);
-    profile.Plot(c3.dc, *window);
-    // x = 190 gives y 95, pixel 5; y = 80 (row 20) gives x 40; the step's
-    // rows 80 and 20 are joined at column 99..100.
-    EXPECT_FALSE(canvas.white(190, 5));
-    EXPECT_TRUE(canvas.white(100, 60));
-    EXPECT_FALSE(c2.white(40, 20));
-    EXPECT_FALSE(c3.white(50, 80));
-    EXPECT_FALSE(c3.white(99, 50));
+    plPolygon p("square");
+    p.setPoints({0, 40, 40, 0}, {0, 0, 40, 40}, true);
+    p.SetCoordinateBase(50, 30, 0);
+    auto c = draw(p);
+    // Edges at pixel x 50 and 90, y 70 and 30; the name at the top right corner of the box:
+    // right edge 8 left of 90, bottom 8 above y 30.
+    expectPixels(*c, {{70, 70}, {70, 30}, {50, 50}, {90, 50}}, {{70, 50}});
+    const wxSize t = c->dc.GetTextExtent("square");
+    EXPECT_GT(c->inked(wxRect(90 - t.x - 8, 30 - 8 - t.y, t.x, t.y)), 0);
+    LogCapture log;
+    plBitmapLayer b;
+    b.SetBitmap(wxImage(), 0, 0, 1, 1);
+    EXPECT_EQ(log.messages, std::vector<std::string>{"[plBitmapLayer] Assigned bitmap is not Ok()!"});
+    EXPECT_EQ(draw(b)->inked(), 0);
 
-    // A function's name sits on the curve, its left edge at the column the placement gives:
-    // 8 from the left, centred, or 8 from the right.
-    const wxSize t = canvas.dc.GetTextExtent("half");
-    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 8}, {plNAME_BELOW_LEFT, (200 - t.x) / 2},
-                                       {plNAME_BELOW_RIGHT, 200 - t.x - 8}}) {
-        Canvas named(200, 100);
-        HalfX half("half", placement);
-        half.Plot(named.dc, *window);
-        const wxRect label(x, 100 - x / 2, t.x, t.y);
-        EXPECT_GT(named.inked(label) - canvas.inked(label), 0) << placement;
-        EXPECT_EQ(named.inked() - canvas.inked(), named.inked(label) - canvas.inked(label)) << placement;
-    }
+    // 100 x 50 pixels in quarters: red and blue above, green and yellow below, over plot
+    // (0, 0, 100, 50), at twice the horizontal scale in the vertical: 100 x 100 pixels.
+    wxImage image(100, 50);
+    image.SetRGB(wxRect(0, 0, 50, 25), 255, 0, 0); image.SetRGB(wxRect(50, 0, 50, 25), 0, 0, 255);
+    image.SetRGB(wxRect(0, 25, 50, 25), 0, 255, 0); image.SetRGB(wxRect(50, 25, 50, 25), 255, 255, 0);
+    b.SetBitmap(image, 0, 0, 100, 50); fit(0, 200, 0, 50, 200, 100);
+    c = draw(b);
+    EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 100, 100));
+    EXPECT_EQ((std::vector{c->at(25, 45), c->at(75, 45), c->at(25, 55), c->at(75, 98), c->at(110, 75)}),
+              (std::vector{*wxRED, *wxBLUE, *wxGREEN, *wxYELLOW, *wxWHITE}));
+    // Zoomed in a million times about the border of the upper quarters: only the window's
+    // worth is scaled, left red, right blue. Out of view: nothing.
+    fit(50 - 1e-4, 50 + 1e-4, 37.5 - 0.5e-4, 37.5 + 0.5e-4, 200, 100);
+    c = draw(b);
+    EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 200, 100));
+    EXPECT_EQ((std::vector{c->at(50, 50), c->at(150, 50)}), (std::vector{*wxRED, *wxBLUE}));
+    fit(500, 700, 0, 100, 200, 100);
+    EXPECT_EQ(draw(b)->inked(), 0);
 }
 
 } // namespace

@@ -6,28 +6,22 @@
 namespace {
 
 // y = x as a function layer.
-class Diagonal : public plFX {
-public:
-    using plFX::plFX;
-    double GetY(double x) override { return x; }
-};
+struct Diagonal : plFX { using plFX::plFX; double GetY(double x) override { return x; } };
 
 class InfoBoxes : public PlotWindowTest {
 protected:
     void SetUp() override
     {
         PlotWindowTest::SetUp();
-        fit(0, 60, 0, 40, 600, 400);
-        canvas.dc.SetFont(*wxNORMAL_FONT);
+        fit(0, 60, 0, 40, 600, 400); canvas.dc.SetFont(*wxNORMAL_FONT);
     }
-    void addCurve(const wxString& name, const wxColour& colour, bool visible = true)
+    // Adds the layer drawn in the colour, or a curve of that name, or a legend at (x, y).
+    void add(plLayer* layer, const wxColour& colour, bool visible = true)
     {
-        auto* c = makeCurve({10, 20}, {10, 20}, name);
-        c->SetPen(wxPen(colour, 1));
-        c->SetVisible(visible);
-        window->AddLayer(c, false);
+        layer->SetPen(wxPen(colour, 1)), layer->SetVisible(visible), window->AddLayer(layer, false);
     }
-    plInfoLegend* addLegend(int x = 10, int y = 100)
+    void add(const wxString& curve, const wxColour& colour) { add(makeCurve({10, 20}, {10, 20}, curve), colour); }
+    plInfoLegend* legend(int x = 10, int y = 100)
     {
         auto* legend = new plInfoLegend(wxRect(x, y, 1, 1), wxWHITE_BRUSH);
         window->AddLayer(legend, false);
@@ -39,95 +33,69 @@ protected:
 TEST_F(InfoBoxes, LegendSizeAndItemsFromTheTextSizes)
 {
     // Hidden curves, "_noLegendEntry_" and axes get no item; function layers do.
-    addCurve("Curve one", *wxRED);
-    addCurve("_noLegendEntry_", *wxBLACK);
-    addCurve("a much longer name", *wxGREEN, false);
-    addCurve("third curve", *wxBLUE);
-    auto* function = new Diagonal("abc");
-    function->SetPen(wxPen(*wxCYAN, 1));
-    window->AddLayer(function, false);
+    add("Curve one", *wxRED), add("_noLegendEntry_", *wxBLACK);
+    add(makeCurve({10, 20}, {10, 20}, "a much longer name"), *wxGREEN, false);
+    add("third curve", *wxBLUE), add(new Diagonal("abc"), *wxCYAN);
     window->AddLayer(new plScaleX("x", 1, true, 0), false);
-    plInfoLegend* legend = addLegend();
-
-    // 5 pixels above and below the names; the box grows to a name's width
-    // + 25 only when that name measures at least the box width less 20.
+    plInfoLegend* box = legend();
+    // 5 pixels above and below the names; the box grows to a name's width + 25 only when
+    // that name measures at least the box width less 20.
     const wxSize first = canvas.dc.GetTextExtent("Curve one");
     int width = 20, height = 10;
     for (const char* name : {"Curve one", "third curve", "abc"}) {
         const wxSize t = canvas.dc.GetTextExtent(name);
-        if (width <= t.x + 20)
-            width = t.x + 25;
-        height += t.y;
+        width = width <= t.x + 20 ? t.x + 25 : width, height += t.y;
     }
-    legend->Plot(canvas.dc, *window);
-    EXPECT_EQ(legend->GetSize(), wxSize(width, height));
-    EXPECT_EQ(legend->GetPosition(), wxPoint(10, 100));
-    // Item lines from (15, mid) to (25, mid) in the curves' colours, the
-    // names from (30, 105), the frame in the legend's black pen.
-    const int th = first.y;
-    EXPECT_EQ(canvas.at(20, 105 + th / 2), *wxRED);
-    EXPECT_EQ(canvas.at(20, 105 + th + th / 2), *wxBLUE);
-    EXPECT_EQ(canvas.at(20, 105 + 2 * th + th / 2), *wxCYAN);
-    EXPECT_TRUE(canvas.white(20, 105 + th / 2 - 2));
+    box->Plot(canvas.dc, *window);
+    EXPECT_EQ(box->GetRectangle(), wxRect(10, 100, width, height));
+    // Item lines from (15, mid) to (25, mid) in the layers' colours, the names from
+    // (30, 105), the frame in the legend's black pen.
+    const int mid = 105 + first.y / 2, th = first.y;
+    EXPECT_EQ((std::vector{canvas.at(20, mid), canvas.at(20, mid + th), canvas.at(20, mid + 2 * th), canvas.at(20, mid - 2),
+                           canvas.at(10, 100)}),
+              (std::vector{*wxRED, *wxBLUE, *wxCYAN, *wxWHITE, *wxBLACK}));
     EXPECT_GT(canvas.inked(wxRect(30, 105, first.x, first.y)), 0);
-    EXPECT_EQ(canvas.at(10, 100), *wxBLACK);
-    EXPECT_EQ(canvas.inked(), canvas.inked(legend->GetRectangle()));
+    EXPECT_EQ(canvas.inked(), canvas.inked(box->GetRectangle()));
 }
 
 TEST_F(InfoBoxes, EmptyLegendAndSquareItems)
 {
-    addCurve("_noLegendEntry_", *wxRED);
-    plInfoLegend* legend = addLegend();
-    legend->Plot(canvas.dc, *window);
-    EXPECT_EQ(canvas.inked(), 0);
-    EXPECT_EQ(legend->GetSize().y, 1);
-
+    add("_noLegendEntry_", *wxRED);
+    plInfoLegend* box = legend();
+    box->Plot(canvas.dc, *window);
+    EXPECT_EQ(std::pair(canvas.inked(), box->GetSize().y), std::pair(0, 1));
     // A filled 10 x 10 square at (15, mid - 5); unknown modes are ignored.
-    addCurve("square", *wxBLUE);
-    legend->SetItemMode(plITEM_SQUARE);
-    legend->SetItemMode(2);
-    EXPECT_EQ(legend->GetItemMode(), plITEM_SQUARE);
+    add("square", *wxBLUE); box->SetItemMode(plITEM_SQUARE), box->SetItemMode(2);
     const int mid = 105 + canvas.dc.GetTextExtent("square").y / 2;
-    legend->Plot(canvas.dc, *window);
-    EXPECT_EQ(canvas.at(17, mid - 3), *wxBLUE);
-    EXPECT_EQ(canvas.at(23, mid + 3), *wxBLUE);
+    box->Plot(canvas.dc, *window);
+    EXPECT_EQ(std::pair(canvas.at(17, mid - 3), canvas.at(23, mid + 3)), std::pair(*wxBLUE, *wxBLUE));
 }
 
-TEST_F(InfoBoxes, PlainBoxAndRelativePlaceOnResize)
+TEST_F(InfoBoxes, RelativePlaceOnResize)
 {
-    plInfoLayer box(wxRect(20, 30, 40, 50), wxBLACK_BRUSH);
-    box.Plot(canvas.dc, *window);
-    EXPECT_EQ(canvas.at(40, 50), *wxBLACK);
-    EXPECT_EQ(canvas.inked(), 40 * 50);
-
-    addCurve("c", *wxRED);
-    plInfoLegend* legend = addLegend(100, 100);
+    // Half the window, half the distance; the reference follows, so a later drag starts from the new place.
+    add("c", *wxRED);
+    plInfoLegend* box = legend(100, 100);
     Canvas wide(800, 400), narrow(400, 200);
-    fit(0, 60, 0, 40, 800, 400);
-    legend->Plot(wide.dc, *window);
-    const wxSize size = legend->GetSize();
-    fit(0, 60, 0, 40, 400, 200);
-    legend->Plot(narrow.dc, *window);
-    EXPECT_EQ(legend->GetPosition(), wxPoint(50, 50));
-    EXPECT_EQ(legend->GetSize(), size);
-    // The reference follows, so a later drag starts from the new place.
-    legend->Move(wxPoint(5, 5));
-    EXPECT_EQ(legend->GetPosition(), wxPoint(55, 55));
+    fit(0, 60, 0, 40, 800, 400), box->Plot(wide.dc, *window);
+    const wxSize size = box->GetSize();
+    fit(0, 60, 0, 40, 400, 200), box->Plot(narrow.dc, *window);
+    EXPECT_EQ(box->GetRectangle(), wxRect(wxPoint(50, 50), size));
+    box->Move(wxPoint(5, 5));
+    EXPECT_EQ(box->GetPosition(), wxPoint(55, 55));
 }
 
-TEST_F(InfoBoxes, CoordinatesOfTheMouse)
+TEST_F(InfoBoxes, CoordinatesOfTheMouseAndText)
 {
     plInfoCoords coords(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
-    wxMouseEvent motion(wxEVT_MOTION);
     const auto moveTo = [&](int x, unsigned mode) {
-        motion.m_x = x;
-        motion.m_y = 50;
-        coords.SetLabelMode(mode);
-        coords.UpdateInfo(*window, motion);
+        wxMouseEvent motion(wxEVT_MOTION);
+        motion.m_x = x, motion.m_y = 50;
+        coords.SetLabelMode(mode), coords.UpdateInfo(*window, motion);
         return coords.GetContent().utf8_string();
     };
-    // Scale 10, posX 0, posY 40: pixel (100, 50) is (10, 35), and pixel x
-    // 37265 is 3726.5 s; a date before 1 s shows nothing.
+    // Scale 10, posX 0, posY 40: pixel (100, 50) is (10, 35), and pixel x 37265 is 3726.5 s;
+    // a date before 1 s shows nothing.
     EXPECT_EQ(moveTo(100, plLABEL_NUMBER), "x = 10.000000\ny = 35.000000");
     const wxSize line = canvas.dc.GetTextExtent("x = 10.000000");
     coords.Plot(canvas.dc, *window);
@@ -138,32 +106,24 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouse)
     fit(1e9, 1e9 + 60, 0, 40, 600, 400);
     EXPECT_EQ(moveTo(100, plLABEL_DATE), "x = 2001-09-09\ny = 35.000000");
     EXPECT_EQ(moveTo(100, plLABEL_DATETIME), "x = 2001-09-09T01:46:50\ny = 35.000000");
-    fit(0, 60, 0, 40, 600, 400);
-
     // Mouse motion over the window updates every visible info box.
     auto* inWindow = new plInfoCoords(wxRect(10, 10, 1, 1), wxWHITE_BRUSH);
-    window->AddLayer(inWindow);
-    window->Fit(0, 60, 0, 40);
-    mouse(wxEVT_MOTION, 300, 200);
+    window->AddLayer(inWindow), window->Fit(0, 60, 0, 40), mouse(wxEVT_MOTION, 300, 200);
     EXPECT_EQ(inWindow->GetContent(), "x = 30.000000\ny = 20.000000");
-}
 
-TEST_F(InfoBoxes, TextLayer)
-{
-    // Offsets are percentages: x outside 0..100 falls back to 5, y to 50.
-    plText a("T", 150, 20), b("T", 20, 150), c("T", -1, 100);
-    EXPECT_EQ(wxPoint(a.GetOffsetX(), a.GetOffsetY()), wxPoint(5, 20));
-    EXPECT_EQ(wxPoint(b.GetOffsetX(), b.GetOffsetY()), wxPoint(20, 50));
-    EXPECT_EQ(wxPoint(c.GetOffsetX(), c.GetOffsetY()), wxPoint(5, 100));
-
+    // Text offsets are percentages: x outside 0..100 falls back to 5, y to 50.
+    for (const auto& [x, y, wantX, wantY] : {std::tuple{150, 20, 5, 20}, {20, 150, 20, 50}, {-1, 100, 5, 100}}) {
+        plText text("T", x, y);
+        EXPECT_EQ(wxPoint(text.GetOffsetX(), text.GetOffsetY()), wxPoint(wantX, wantY)) << x << ", " << y;
+    }
     // At 20 % and 50 % of a 600 x 400 plot area less margins 10, 20, 30, 40.
-    window->SetMargins(10, 20, 30, 40);
+    Canvas c(600, 400);
+    window->SetMargins(10, 20, 30, 40), fit(0, 60, 0, 40, 600, 400);
     plText title("Title", 20, 50);
-    const wxSize t = canvas.dc.GetTextExtent("Title");
-    title.Plot(canvas.dc, *window);
-    const wxRect where(540 * 20 / 100, 360 * 50 / 100, t.x, t.y);
-    EXPECT_GT(canvas.inked(where), 0);
-    EXPECT_EQ(canvas.inked(), canvas.inked(where));
+    title.Plot(c.dc, *window);
+    const wxRect where(wxPoint(540 * 20 / 100, 360 * 50 / 100), canvas.dc.GetTextExtent("Title"));
+    EXPECT_GT(c.inked(where), 0);
+    EXPECT_EQ(c.inked(), c.inked(where));
 }
 
 } // namespace
