@@ -3,9 +3,6 @@
 // program's user interface (its messages come as message boxes), a file
 // chooser that answers with `chosenPath`, and message expectations.
 
-#include <memory>
-#include <string>
-
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/treectrl.h>
@@ -14,7 +11,6 @@
 #include "GuiTest.h"
 
 #include "CMainFrame.h"
-#include "CObjectStore.h"
 #include "FileChooser.h"
 #include "ProjectTestSupport.h"
 #include "WxUserInterface.h"
@@ -31,37 +27,28 @@ public:
 protected:
     int OnInvoked(wxMessageDialog* dialog) const override
     {
-        EXPECT_EQ(dialog->GetMessage(), text_);
-        EXPECT_EQ(dialog->GetCaption(), caption_);
+        EXPECT_EQ(dialog->GetMessage() + " | " + dialog->GetCaption(), text_ + " | " + caption_);
         return answer_;
     }
 
 private:
-    wxString text_;
-    wxString caption_;
+    wxString text_, caption_;
     int answer_;
 };
 
-inline ExpectMessage expectError(const std::string& text)
-{
-    return ExpectMessage(text, "Error", wxID_OK);
-}
+inline ExpectMessage expectError(const std::string& text) { return ExpectMessage(text, "Error", wxID_OK); }
 
 // Lets the toolkit delete the windows that were destroyed.
 inline void finishDestruction()
 {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i, pumpEvents(10))
         wxTheApp->ProcessIdle();
-        pumpEvents(10);
-    }
 }
 
 inline std::vector<wxString> items(wxChoice* choice)
 {
-    std::vector<wxString> texts;
-    for (unsigned i = 0; i < choice->GetCount(); ++i)
-        texts.push_back(choice->GetString(i));
-    return texts;
+    const wxArrayString strings = choice->GetStrings();
+    return {strings.begin(), strings.end()};
 }
 
 class MainFrameTest : public ::testing::Test {
@@ -70,9 +57,8 @@ protected:
     {
         CObjectStore::resetInstance();
         previousInterface = installUserInterface(&windows);
-        previousChooser = setFileChooser([this](wxWindow*, const wxString& message, const wxString& wildcard,
-                                                long style) {
-            chooserCalls.push_back({message, wildcard, style});
+        previousChooser = setFileChooser([this](wxWindow*, const wxString& message, const wxString& wildcard, long style) {
+            chooserCalls.emplace_back(message, wildcard, style);
             return chosenPath;
         });
         frame = new CMainFrame(nullptr);
@@ -90,33 +76,28 @@ protected:
     }
 
     static CObjectStore& store() { return CObjectStore::getInstance(); }
-
     static void addObject(const std::string& type, const std::string& name, double value = 0.0)
     {
-        store().objects.push_back(
-            std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
+        store().objects.push_back(std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
     }
-
     void menu(int id, wxEventType type = wxEVT_MENU)
     {
         wxCommandEvent event(type, id);
         event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
-
     void loadExample()
     {
         chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json";
         menu(ID_LOAD_JSON);
     }
 
-    // The leaves under the tree node `node`.
+    // The leaves under the tree node `node`, and their texts.
     std::vector<wxTreeItemId> leaves(const wxTreeItemId& node) const
     {
         std::vector<wxTreeItemId> found;
         wxTreeItemIdValue cookie;
-        for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
-             item = frame->m_objectTree->GetNextChild(node, cookie))
+        for (auto item = tree()->GetFirstChild(node, cookie); item.IsOk(); item = tree()->GetNextChild(node, cookie))
             found.push_back(item);
         return found;
     }
@@ -124,29 +105,26 @@ protected:
     {
         std::vector<wxString> texts;
         for (const wxTreeItemId& item : leaves(frame->treeNodes()[node]))
-            texts.push_back(frame->m_objectTree->GetItemText(item));
+            texts.push_back(tree()->GetItemText(item));
         return texts;
     }
     // The leaf `name` under the category node `type`.
     wxTreeItemId leaf(const std::string& type, const std::string& name) const
     {
-        for (const wxTreeItemId& node : frame->treeNodes()) {
-            if (frame->m_objectTree->GetItemText(node) != wxString::FromUTF8(type))
-                continue;
+        for (const wxTreeItemId& node : frame->treeNodes())
             for (const wxTreeItemId& item : leaves(node))
-                if (frame->m_objectTree->GetItemText(item) == wxString::FromUTF8(name))
+                if (tree()->GetItemText(node).utf8_string() == type && tree()->GetItemText(item).utf8_string() == name)
                     return item;
-        }
-        return wxTreeItemId();
+        return {};
     }
-
     void select(const std::string& type, const std::string& name)
     {
         const wxTreeItemId item = leaf(type, name);
         ASSERT_TRUE(item.IsOk()) << type << " " << name;
-        frame->m_objectTree->SelectItem(item);
+        tree()->SelectItem(item);
         ASSERT_EQ(frame->selectedItem(), item);
     }
+    wxTreeCtrl* tree() const { return frame->m_objectTree; }
 
     std::vector<std::string> storeNames() const
     {
@@ -156,12 +134,7 @@ protected:
         return names;
     }
 
-    struct ChooserCall {
-        wxString message;
-        wxString wildcard;
-        long style;
-        bool operator==(const ChooserCall&) const = default;
-    };
+    using ChooserCall = std::tuple<wxString, wxString, long>; // message, wildcard, style
 
     wxWeakRef<CMainFrame> frame;
     wxString chosenPath;

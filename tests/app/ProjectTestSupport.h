@@ -4,10 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
 #include <stdexcept>
 
 #include <stdlib.h>
@@ -41,15 +37,10 @@ inline std::vector<double> polarRow(double tws, double twa, double speed)
 inline std::string fileContents(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
-inline void writeFile(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+inline void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // A fresh directory under the system's temporary directory, removed at the end of the test.
 class TempDir {
