@@ -16,24 +16,19 @@
 #include "WxUserInterface.h"
 
 // A message box with exactly this text and caption, answered with `answer`.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-public:
+struct ExpectMessage : wxExpectModalBase<wxMessageDialog, ExpectMessage> {
     ExpectMessage(const std::string& text, const std::string& caption, int answer)
-        : text_(wxString::FromUTF8(text)), caption_(wxString::FromUTF8(caption)), answer_(answer)
+        : expected(wxString::FromUTF8(text + " | " + caption)), answer(answer)
     {
-        m_description = "message \"" + text_ + "\"";
+        m_description = "message \"" + expected + "\"";
     }
-
-protected:
     int OnInvoked(wxMessageDialog* dialog) const override
     {
-        EXPECT_EQ(dialog->GetMessage() + " | " + dialog->GetCaption(), text_ + " | " + caption_);
-        return answer_;
+        EXPECT_EQ(dialog->GetMessage() + " | " + dialog->GetCaption(), expected);
+        return answer;
     }
-
-private:
-    wxString text_, caption_;
-    int answer_;
+    wxString expected;
+    int answer;
 };
 
 inline ExpectMessage expectError(const std::string& text) { return ExpectMessage(text, "Error", wxID_OK); }

@@ -86,33 +86,26 @@ TEST_F(ObjectTree, ChoicesKeepTheirObjectWhileItExists)
                           frame->m_vppSetupChoice->GetSelection()}), (std::array{3, 0, wxNOT_FOUND}));
 }
 
-TEST_F(ObjectCommands, EditActivatedObjectAndMarkTheStoreChanged)
-{
-    addObject("MAIN", "M1");
-    addObject("MAIN", "M1");
-    frame->objectStoreChanged();
-    TempDir dir;
-    chosenPath = dir.file("saved.json");
-    menu(ID_SAVE_TREE_JSON);
-    ASSERT_FALSE(frame->storeChanged());
+const char* leave = "The object store has changed. Do you really want to leave?";
 
-    // The first of two objects with the same name is edited.
-    wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, tree(), leaf("MAIN", "M1"));
-    tree()->GetEventHandler()->ProcessEvent(activate);
-    const auto edits = [](int i) { return static_cast<TestObject&>(*store().objects[i]).edits; };
-    EXPECT_TRUE(edits(0) == 1 && edits(1) == 0 && frame->storeChanged());
-
-    wxTreeEvent category(wxEVT_TREE_ITEM_ACTIVATED, tree(), frame->treeNodes()[1]);
-    wxTEST_DIALOG(tree()->GetEventHandler()->ProcessEvent(category), expectError("Object not found"));
-}
-
-TEST_F(ObjectCommands, DeleteSelectedAndDeleteAllAskFirst)
+TEST_F(ObjectCommands, EditDeleteAndCloseAskFirstAfterAChange)
 {
     for (const auto& [type, name] : {std::pair{"MAIN", "Grün 1"}, {"JIB", "Grün 1"}, {"MAIN", "M2"}, {"MAIN", "Grün 1"}})
         addObject(type, name);
     frame->objectStoreChanged();
+    TempDir dir;
+    chosenPath = dir.file("saved.json");
+    menu(ID_SAVE_TREE_JSON);
     menu(ID_DELETE_SELECTED); // nothing selected: no question
-    EXPECT_EQ(store().objects.size(), 4u);
+    ASSERT_FALSE(frame->storeChanged());
+
+    // The first of two objects with the same name is edited.
+    wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, tree(), leaf("MAIN", "Grün 1"));
+    tree()->GetEventHandler()->ProcessEvent(activate);
+    const auto edits = [](int i) { return static_cast<TestObject&>(*store().objects[i]).edits; };
+    EXPECT_TRUE(edits(0) == 1 && edits(3) == 0 && frame->storeChanged() && store().objects.size() == 4u);
+    wxTreeEvent category(wxEVT_TREE_ITEM_ACTIVATED, tree(), frame->treeNodes()[1]);
+    wxTEST_DIALOG(tree()->GetEventHandler()->ProcessEvent(category), expectError("Object not found"));
 
     // Every object of the selected name and type goes.
     select("MAIN", "Grün 1");
@@ -121,7 +114,11 @@ TEST_F(ObjectCommands, DeleteSelectedAndDeleteAllAskFirst)
     EXPECT_EQ(store().objects.size(), 4u);
     wxTEST_DIALOG(menu(ID_DELETE_SELECTED), ExpectMessage(question, "Confirm Deletion", wxID_YES));
     EXPECT_EQ(storeNames(), (std::vector<std::string>{"JIB:Grün 1", "MAIN:M2"}));
-    EXPECT_TRUE(!leaf("MAIN", "Grün 1").IsOk() && !frame->selectedItem().IsOk() && frame->storeChanged());
+    EXPECT_TRUE(!leaf("MAIN", "Grün 1").IsOk() && !frame->selectedItem().IsOk());
+    bool closed = true;
+    wxTEST_DIALOG(closed = frame->Close(), ExpectMessage(leave, "COnfirm", wxID_NO));
+    finishDestruction();
+    ASSERT_TRUE(!closed && frame && frame->IsShown());
 
     const char* all = "Are you sure you want to delete all objects from object store?";
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_NO));
@@ -129,6 +126,10 @@ TEST_F(ObjectCommands, DeleteSelectedAndDeleteAllAskFirst)
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_YES));
     EXPECT_TRUE(store().objects.empty() && !frame->storeChanged() && children(2).empty());
     EXPECT_EQ(frame->m_printSetChoices[0]->GetCount(), 1u);
+    // Unchanged: no question.
+    EXPECT_TRUE(frame->Close());
+    finishDestruction();
+    EXPECT_FALSE(frame);
 }
 
 TEST_F(ObjectCommands, CloneAppendsAnIndependentCopy)
@@ -137,13 +138,11 @@ TEST_F(ObjectCommands, CloneAppendsAnIndependentCopy)
     addObject("RIG", "R1");
     frame->objectStoreChanged();
     frame->m_printSetChoices[0]->SetSelection(1);
-
-    select("MAIN", "M");
-    menu(ID_CLONE_SELECTED);
-    select("MAIN", "M-cloned");
-    menu(ID_CLONE_SELECTED);
+    for (const char* name : {"M", "M-cloned"}) {
+        select("MAIN", name);
+        menu(ID_CLONE_SELECTED);
+    }
     EXPECT_EQ(storeNames(), (std::vector<std::string>{"MAIN:M", "RIG:R1", "MAIN:M-cloned", "MAIN:M-cloned-cloned"}));
-    EXPECT_TRUE(frame->storeChanged());
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M", "M-cloned", "M-cloned-cloned"}));
     EXPECT_EQ(frame->m_printSetChoices[0]->GetStringSelection(), "M");
     dynamic_cast<CMain&>(*store().objects[2]).P = 20.0;
@@ -153,24 +152,7 @@ TEST_F(ObjectCommands, CloneAppendsAnIndependentCopy)
     select("RIG", "R1");
     wxTEST_DIALOG(menu(ID_CLONE_SELECTED), expectError("Failed to clone object"));
     EXPECT_EQ(store().objects.size(), 4u);
-}
-
-TEST_F(MainFrameTest, CloseAsksOnlyAfterAChange)
-{
-    addObject("MAIN", "M1");
-    frame->objectStoreChanged();
-    const char* question = "The object store has changed. Do you really want to leave?";
-    bool closed = true;
-    wxTEST_DIALOG(closed = frame->Close(), ExpectMessage(question, "COnfirm", wxID_NO));
-    finishDestruction();
-    ASSERT_TRUE(!closed && frame && frame->IsShown());
-    wxTEST_DIALOG(frame->Close(), ExpectMessage(question, "COnfirm", wxID_YES));
-    finishDestruction();
-    EXPECT_FALSE(frame);
-
-    // Unchanged: no question.
-    frame = new CMainFrame(nullptr);
-    EXPECT_TRUE(frame->Close());
+    wxTEST_DIALOG(frame->Close(), ExpectMessage(leave, "COnfirm", wxID_YES));
     finishDestruction();
     EXPECT_FALSE(frame);
 }

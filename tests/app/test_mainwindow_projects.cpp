@@ -49,6 +49,8 @@ TEST_F(ProjectFiles, ExampleProjectFillsTheViewsSavesBackAndClones)
     EXPECT_EQ(store().objects.size(), 16u);
 }
 
+// Setups stand first in the file but are read last, so the objects they name
+// are found; a name not found shows a "Check" box.
 TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
 {
     menu(ID_LOAD_JSON); // cancelled
@@ -56,43 +58,27 @@ TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
                                                        wxFD_OPEN | wxFD_FILE_MUST_EXIST}}));
     TempDir dir;
     chosenPath = dir.file("p.jsonc");
+    const auto load = [this](const std::string& text) { writeFile(chosenPath.utf8_string(), text); menu(ID_LOAD_JSON); };
     wxTEST_DIALOG(menu(ID_LOAD_JSON), expectError("Cannot open file"));
-    writeFile(chosenPath.utf8_string(), "{\"MAIN\": [{\"Name\": \"M\"}],}");
-    wxTEST_DIALOG(menu(ID_LOAD_JSON), expectError("Invalid JSON format"));
+    wxTEST_DIALOG(load("{\"MAIN\": [{\"Name\": \"M\"}],}"), expectError("Invalid JSON format"));
     EXPECT_TRUE(store().objects.empty());
 
     // A member of the wrong JSON type inside an object skips that element only.
-    writeFile(chosenPath.utf8_string(), R"({"JIB": {"Name": "J"}, "Results": [1, 2], "RIG": [3, {"Name": "R"}],
-        "MAIN": [{"Name": "Grün 1", "P": "ten"}, {"Name": "M /* not */ kept", "P": 11.5}, {"P": "1"}]})");
     const std::string wrongType = " cannot be read: [json.exception.type_error.302] type must be number, but is string. Ignored";
-    wxTEST_DIALOG(menu(ID_LOAD_JSON), expectError("MAIN element \"Grün 1\"" + wrongType), expectError("MAIN element" + wrongType),
+    wxTEST_DIALOG(load(R"({"VPPsetup": [{"Name": "S", "Main": "M /* not */ kept", "Rig": "R"}], "JIB": {"Name": "J"},
+        "Results": [1, 2], "RIG": [3, {"Name": "R"}], "MAIN": [{"Name": "Grün 1", "P": "ten"}, {"Name": "M /* not */ kept",
+        "P": 11.5}, {"P": "1"}]})"),
+                  expectError("MAIN element \"Grün 1\"" + wrongType), expectError("MAIN element" + wrongType),
                   expectError("JIB is not a JSON array. Ignored"), expectError("RIG vector elements are not JSON objects. Ignored"));
-    EXPECT_EQ(storeNames(), (std::vector<std::string>{"MAIN:M /* not */ kept", "RIG:R"}));
+    EXPECT_EQ(storeNames(), (std::vector<std::string>{"MAIN:M /* not */ kept", "RIG:R", "VPPsetup:S"}));
+    EXPECT_EQ(store().objects[2]->makeJSON().at("Main"), "M /* not */ kept");
     EXPECT_TRUE(leaf("MAIN", "M /* not */ kept").IsOk() && !frame->storeChanged());
 
-    writeFile(chosenPath.utf8_string(), "/*" + std::string(60000, '=') + "\n" + std::string(60000, '*') +
-                                            "*/\n{\"HSF\": [{\"Name\": \"H\"}]}\n");
-    menu(ID_LOAD_JSON);
+    load("/*" + std::string(60000, '=') + "\n" + std::string(60000, '*') + "*/\n{\"HSF\": [{\"Name\": \"H\"}]}\n");
     EXPECT_EQ(storeNames().back(), "HSF:H");
-}
-
-// The setups stand first in the file but are read last, so the objects they
-// name are found; a name not found shows a "Check" box.
-TEST_F(ProjectFiles, SetupsAreReadAfterTheObjectsTheyName)
-{
-    TempDir dir;
-    chosenPath = dir.file("p.json");
-    writeFile(chosenPath.utf8_string(), R"({"VPPsetup": [{"Name": "S", "Main": "M", "Rig": "R"}],
-                                           "RIG": [{"Name": "R"}], "MAIN": [{"Name": "M"}]})");
-    menu(ID_LOAD_JSON);
-    EXPECT_EQ(storeNames(), (std::vector<std::string>{"MAIN:M", "RIG:R", "VPPsetup:S"}));
-    EXPECT_EQ(store().objects[2]->makeJSON().at("Main"), "M");
-
-    CObjectStore::resetInstance();
-    frame->objectStoreChanged();
-    writeFile(chosenPath.utf8_string(), R"({"VPPsetup": [{"Name": "S", "Main": "M"}]})");
-    wxTEST_DIALOG(menu(ID_LOAD_JSON), wxExpectModal<wxMessageDialog>(wxOK).Describe("check of the setup"));
-    EXPECT_EQ(store().objects[0]->makeJSON().at("Main"), "-");
+    wxTEST_DIALOG(load(R"({"VPPsetup": [{"Name": "T", "Main": "M"}]})"),
+                  wxExpectModal<wxMessageDialog>(wxOK).Describe("check of the setup"));
+    EXPECT_EQ(store().objects.back()->makeJSON().at("Main"), "-");
 }
 
 TEST_F(ProjectFiles, SaveSelectionAndFailedSavesKeepTheChangedFlag)
