@@ -81,11 +81,7 @@ protected:
         event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
-    void loadExample()
-    {
-        chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json";
-        menu(ID_LOAD_JSON);
-    }
+    void loadExample() { chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json", menu(ID_LOAD_JSON); }
 
     // The leaves under the tree node `node`, and their texts.
     std::vector<wxTreeItemId> leaves(const wxTreeItemId& node) const

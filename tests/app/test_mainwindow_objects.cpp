@@ -11,79 +11,60 @@ using Texts = std::vector<wxString>;
 
 TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
 {
-    const auto& nodes = frame->treeNodes();
+    EXPECT_EQ(tree()->GetItemText(frame->treeNodes()[0]), "VPP Objects");
     EXPECT_EQ(children(0), (Texts{"Sails", "KeuningHYDRO", "RIG", "VPPsetup"}));
     EXPECT_EQ(children(1), (Texts{"MAIN", "JIB", "SPI", "HSF"}));
-    Texts skeleton;
-    for (const wxTreeItemId& node : nodes)
-        skeleton.push_back(wxString::Format("%s %d", tree()->GetItemText(node), tree()->GetItemImage(node)));
-    EXPECT_EQ(skeleton, (Texts{"VPP Objects 7", "Sails 0", "MAIN 1", "JIB 2", "SPI 3", "HSF 4", "KeuningHYDRO 5", "RIG 6",
-                               "VPPsetup 8"}));
-    EXPECT_TRUE(tree()->IsExpanded(nodes[1]));
+    EXPECT_TRUE(tree()->IsExpanded(frame->treeNodes()[1]));
 
-    // Type, name, tree node, leaf image, print set row (-1: none).
-    const std::tuple<const char*, const char*, int, int, int> objects[] = {
-        {"RIG", "R1", 7, 13, 4}, {"MAIN", "M1", 2, 9, 0},  {"VPPsetup", "S1", 8, 15, -1}, {"JIB", "J1", 3, 10, 1},
-        {"SPI", "P1", 4, 12, 2}, {"HSF", "H1", 5, 11, 3}, {"KeuningHYDRO", "K1", 6, 14, 5}};
-    for (const auto& [type, name, node, image, row] : objects)
+    // Type, name, tree node, print set row (-1: none).
+    const std::tuple<const char*, const char*, int, int> objects[] = {{"RIG", "R1", 7, 4}, {"MAIN", "M1", 2, 0},
+        {"VPPsetup", "S1", 8, -1}, {"JIB", "J1", 3, 1}, {"SPI", "P1", 4, 2}, {"HSF", "H1", 5, 3}, {"KeuningHYDRO", "K1", 6, 5}};
+    for (const auto& [type, name, node, row] : objects)
         addObject(type, name);
     for (const char* name : {"Grün 1", "M1"})
         addObject("MAIN", name);
     addObject("Other", "X");
     frame->objectStoreChanged();
     EXPECT_TRUE(frame->storeChanged() && !frame->selectedItem().IsOk());
-
     const wxString green = wxString::FromUTF8("Grün 1");
     EXPECT_EQ(children(2), (Texts{"M1", green, "M1"}));
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M1", green, "M1"}));
-    for (const auto& [type, name, node, image, row] : objects) {
-        EXPECT_EQ(tree()->GetItemImage(leaf(type, name)), image) << type;
+    for (const auto& [type, name, node, row] : objects) {
         EXPECT_TRUE(node == 2 || children(node) == Texts{name}) << type;
         EXPECT_TRUE(row <= 0 || items(frame->m_printSetChoices[row]) == (Texts{"-", name})) << type;
     }
-    for (wxChoice* choice : frame->m_printSetChoices)
-        EXPECT_EQ(choice->GetSelection(), 0);
     EXPECT_EQ(items(frame->m_vppSetupChoice), (Texts{"S1"}));
-    EXPECT_EQ(frame->m_vppSetupChoice->GetSelection(), wxNOT_FOUND);
-
     // Category nodes cannot be selected, objects can.
-    for (const wxTreeItemId& node : nodes) {
-        tree()->SelectItem(node);
-        EXPECT_FALSE(tree()->IsSelected(node));
-    }
-    select("RIG", "R1");
-}
+    for (const wxTreeItemId& node : frame->treeNodes())
+        EXPECT_FALSE((tree()->SelectItem(node), tree()->IsSelected(node)));
 
-TEST_F(ObjectTree, ChoicesKeepTheirObjectWhileItExists)
-{
-    for (const auto& [type, name] : {std::pair{"MAIN", "M1"}, {"MAIN", "Grün 1"}, {"JIB", "J1"}, {"VPPsetup", "S1"},
-                                     {"VPPsetup", "S2"}, {"VPPsetup", "S3"}})
-        addObject(type, name);
+    // An object added before it does not move a print set choice off its object;
+    // the setup choice keeps its index, the preview is cleared.
+    for (const char* name : {"S2", "S3"})
+        addObject("VPPsetup", name);
     frame->objectStoreChanged();
+    select("RIG", "R1");
     frame->m_printSetChoices[0]->SetSelection(2);
     frame->m_printSetChoices[1]->SetSelection(1);
     frame->m_vppSetupChoice->SetSelection(1);
-    frame->m_objectInfoText->SetValue("preview");
-
-    // An object added before it does not move a print set choice off its object;
-    // the setup choice keeps its index.
     store().objects.insert(store().objects.begin(), std::make_unique<TestObject>(nlohmann::json{{"Name", "M0"}}, "MAIN"));
-    store().objects.erase(store().objects.begin() + 4);
+    store().objects.erase(store().objects.begin() + 3); // VPPsetup S1
     frame->objectStoreChanged();
-    const wxString green = wxString::FromUTF8("Grün 1");
-    EXPECT_EQ((Texts{frame->m_printSetChoices[0]->GetStringSelection(), frame->m_printSetChoices[1]->GetStringSelection(),
-                     frame->m_vppSetupChoice->GetStringSelection(), frame->m_objectInfoText->GetValue()}),
-              (Texts{green, "J1", "S3", ""}));
+    const auto selections = [this] {
+        return Texts{frame->m_printSetChoices[0]->GetStringSelection(), frame->m_printSetChoices[1]->GetStringSelection(),
+                     frame->m_vppSetupChoice->GetStringSelection(), frame->m_objectInfoText->GetValue()};
+    };
+    EXPECT_EQ(selections(), (Texts{green, "J1", "S3", ""}));
 
     // A duplicate name selects the first entry with it; a vanished object falls back to "-",
     // a vanished setup index to none.
     addObject("MAIN", "Grün 1");
-    store().objects.erase(store().objects.begin() + 3);
-    store().objects.erase(store().objects.begin() + 4);
+    store().objects.erase(store().objects.begin() + 3); // JIB J1
+    store().objects.erase(store().objects.begin() + 10); // VPPsetup S3
     frame->objectStoreChanged();
-    EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M0", "M1", green, green}));
-    EXPECT_EQ((std::array{frame->m_printSetChoices[0]->GetSelection(), frame->m_printSetChoices[1]->GetSelection(),
-                          frame->m_vppSetupChoice->GetSelection()}), (std::array{3, 0, wxNOT_FOUND}));
+    EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M0", "M1", green, "M1", green}));
+    EXPECT_EQ(frame->m_printSetChoices[0]->GetSelection(), 3);
+    EXPECT_EQ(selections(), (Texts{green, "-", "", ""}));
 }
 
 const char* leave = "The object store has changed. Do you really want to leave?";
