@@ -81,29 +81,28 @@ protected:
         event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
-    void loadExample() { chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json", menu(ID_LOAD_JSON); }
-
-    // The leaves under the tree node `node`, and their texts.
-    std::vector<wxTreeItemId> leaves(const wxTreeItemId& node) const
+    void loadExample()
     {
-        std::vector<wxTreeItemId> found;
-        wxTreeItemIdValue cookie;
-        for (auto item = tree()->GetFirstChild(node, cookie); item.IsOk(); item = tree()->GetNextChild(node, cookie))
-            found.push_back(item);
-        return found;
+        chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json";
+        menu(ID_LOAD_JSON);
     }
+
+    // The texts of the leaves under tree node number `node`.
     std::vector<wxString> children(int node) const
     {
         std::vector<wxString> texts;
-        for (const wxTreeItemId& item : leaves(frame->treeNodes()[node]))
+        wxTreeItemIdValue cookie;
+        const wxTreeItemId parent = frame->treeNodes()[node];
+        for (auto item = tree()->GetFirstChild(parent, cookie); item.IsOk(); item = tree()->GetNextChild(parent, cookie))
             texts.push_back(tree()->GetItemText(item));
         return texts;
     }
     // The leaf `name` under the category node `type`.
     wxTreeItemId leaf(const std::string& type, const std::string& name) const
     {
+        wxTreeItemIdValue cookie;
         for (const wxTreeItemId& node : frame->treeNodes())
-            for (const wxTreeItemId& item : leaves(node))
+            for (auto item = tree()->GetFirstChild(node, cookie); item.IsOk(); item = tree()->GetNextChild(node, cookie))
                 if (tree()->GetItemText(node).utf8_string() == type && tree()->GetItemText(item).utf8_string() == name)
                     return item;
         return {};
@@ -117,7 +116,7 @@ protected:
     }
     wxTreeCtrl* tree() const { return frame->m_objectTree; }
 
-    std::vector<std::string> storeNames() const
+    static std::vector<std::string> storeNames()
     {
         std::vector<std::string> names;
         for (const auto& object : store().objects)

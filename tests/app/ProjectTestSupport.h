@@ -47,14 +47,12 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sulnar-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+        if (!::mkdtemp(path_.data()))
             throw std::runtime_error("no temporary directory");
-        path_ = pattern;
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
 
 private:
-    std::filesystem::path path_;
+    std::string path_ = (std::filesystem::temp_directory_path() / "sulnar-test-XXXXXX").string();
 };

@@ -6,6 +6,7 @@
 namespace {
 
 using ObjectTree = MainFrameTest;
+const char* leave = "The object store has changed. Do you really want to leave?";
 using ObjectCommands = MainFrameTest;
 using Texts = std::vector<wxString>;
 
@@ -65,13 +66,15 @@ TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M0", "M1", green, "M1", green}));
     EXPECT_EQ(frame->m_printSetChoices[0]->GetSelection(), 3);
     EXPECT_EQ(selections(), (Texts{green, "-", "", ""}));
+    wxTEST_DIALOG(frame->Close(), ExpectMessage(leave, "COnfirm", wxID_YES));
+    finishDestruction();
+    EXPECT_FALSE(frame);
 }
 
-const char* leave = "The object store has changed. Do you really want to leave?";
-
-TEST_F(ObjectCommands, EditDeleteAndCloseAskFirstAfterAChange)
+TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
 {
-    for (const auto& [type, name] : {std::pair{"MAIN", "Grün 1"}, {"JIB", "Grün 1"}, {"MAIN", "M2"}, {"MAIN", "Grün 1"}})
+    store().objects.push_back(std::make_unique<CMain>(nlohmann::json{{"Name", "M"}, {"P", 12.5}}, "MAIN"));
+    for (const auto& [type, name] : {std::pair{"MAIN", "Grün 1"}, {"JIB", "Grün 1"}, {"MAIN", "Grün 1"}})
         addObject(type, name);
     frame->objectStoreChanged();
     TempDir dir;
@@ -84,17 +87,30 @@ TEST_F(ObjectCommands, EditDeleteAndCloseAskFirstAfterAChange)
     wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, tree(), leaf("MAIN", "Grün 1"));
     tree()->GetEventHandler()->ProcessEvent(activate);
     const auto edits = [](int i) { return static_cast<TestObject&>(*store().objects[i]).edits; };
-    EXPECT_TRUE(edits(0) == 1 && edits(3) == 0 && frame->storeChanged() && store().objects.size() == 4u);
+    EXPECT_TRUE(edits(1) == 1 && edits(3) == 0 && frame->storeChanged() && store().objects.size() == 4u);
     wxTreeEvent category(wxEVT_TREE_ITEM_ACTIVATED, tree(), frame->treeNodes()[1]);
     wxTEST_DIALOG(tree()->GetEventHandler()->ProcessEvent(category), expectError("Object not found"));
 
-    // Every object of the selected name and type goes.
+    // A clone is appended, independent of its source; an object not of its branch's class is not copied.
+    frame->m_printSetChoices[0]->SetSelection(1);
+    for (const char* name : {"M", "M-cloned"}) {
+        select("MAIN", name);
+        menu(ID_CLONE_SELECTED);
+    }
+    const wxString green = wxString::FromUTF8("Grün 1");
+    EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M", green, green, "M-cloned", "M-cloned-cloned"}));
+    EXPECT_EQ(frame->m_printSetChoices[0]->GetStringSelection(), "M");
+    dynamic_cast<CMain&>(*store().objects[4]).P = 20.0;
+    EXPECT_EQ(dynamic_cast<CMain&>(*store().objects[0]).P, 12.5);
     select("MAIN", "Grün 1");
+    wxTEST_DIALOG(menu(ID_CLONE_SELECTED), expectError("Failed to clone object"));
+
+    // Every object of the selected name and type goes.
     const std::string question = "Are you sure you want to delete: Grün 1 of type: MAIN?";
     wxTEST_DIALOG(menu(ID_DELETE_SELECTED), ExpectMessage(question, "Confirm Deletion", wxID_NO));
-    EXPECT_EQ(store().objects.size(), 4u);
+    EXPECT_EQ(store().objects.size(), 6u);
     wxTEST_DIALOG(menu(ID_DELETE_SELECTED), ExpectMessage(question, "Confirm Deletion", wxID_YES));
-    EXPECT_EQ(storeNames(), (std::vector<std::string>{"JIB:Grün 1", "MAIN:M2"}));
+    EXPECT_EQ(storeNames(), (std::vector<std::string>{"MAIN:M", "JIB:Grün 1", "MAIN:M-cloned", "MAIN:M-cloned-cloned"}));
     EXPECT_TRUE(!leaf("MAIN", "Grün 1").IsOk() && !frame->selectedItem().IsOk());
     bool closed = true;
     wxTEST_DIALOG(closed = frame->Close(), ExpectMessage(leave, "COnfirm", wxID_NO));
@@ -103,37 +119,12 @@ TEST_F(ObjectCommands, EditDeleteAndCloseAskFirstAfterAChange)
 
     const char* all = "Are you sure you want to delete all objects from object store?";
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_NO));
-    EXPECT_EQ(store().objects.size(), 2u);
+    EXPECT_EQ(store().objects.size(), 4u);
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_YES));
     EXPECT_TRUE(store().objects.empty() && !frame->storeChanged() && children(2).empty());
     EXPECT_EQ(frame->m_printSetChoices[0]->GetCount(), 1u);
     // Unchanged: no question.
     EXPECT_TRUE(frame->Close());
-    finishDestruction();
-    EXPECT_FALSE(frame);
-}
-
-TEST_F(ObjectCommands, CloneAppendsAnIndependentCopy)
-{
-    store().objects.push_back(std::make_unique<CMain>(nlohmann::json{{"Name", "M"}, {"P", 12.5}}, "MAIN"));
-    addObject("RIG", "R1");
-    frame->objectStoreChanged();
-    frame->m_printSetChoices[0]->SetSelection(1);
-    for (const char* name : {"M", "M-cloned"}) {
-        select("MAIN", name);
-        menu(ID_CLONE_SELECTED);
-    }
-    EXPECT_EQ(storeNames(), (std::vector<std::string>{"MAIN:M", "RIG:R1", "MAIN:M-cloned", "MAIN:M-cloned-cloned"}));
-    EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M", "M-cloned", "M-cloned-cloned"}));
-    EXPECT_EQ(frame->m_printSetChoices[0]->GetStringSelection(), "M");
-    dynamic_cast<CMain&>(*store().objects[2]).P = 20.0;
-    EXPECT_EQ(dynamic_cast<CMain&>(*store().objects[0]).P, 12.5);
-
-    // An object that is not of its branch's class cannot be copied.
-    select("RIG", "R1");
-    wxTEST_DIALOG(menu(ID_CLONE_SELECTED), expectError("Failed to clone object"));
-    EXPECT_EQ(store().objects.size(), 4u);
-    wxTEST_DIALOG(frame->Close(), ExpectMessage(leave, "COnfirm", wxID_YES));
     finishDestruction();
     EXPECT_FALSE(frame);
 }

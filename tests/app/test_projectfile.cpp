@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(BlockComments, RemovedFromOpeningToTheNextClosing)
+TEST(BlockComments, RemovedFromOpeningToTheNextClosingAsTheRegularExpressionDid)
 {
     // The first closing ends the comment and may not reuse the opening star;
     // unterminated comments, line comments and markers inside strings stay.
@@ -18,13 +18,10 @@ TEST(BlockComments, RemovedFromOpeningToTheNextClosing)
         {"{\"Name\": \"x\\\"/*y*/z\"} /* \" */", "{\"Name\": \"x\\\"/*y*/z\"} "}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(removeBlockComments(text), expected) << text;
-}
 
-// The scan must give what the regular expression gave on every file text
-// without strings (which always ends with a line feed) short enough for the
-// expression's recursive matcher.
-TEST(BlockComments, SameResultAsTheRegularExpression)
-{
+    // The scan gives what the regular expression gave on every file text without
+    // strings (which always ends with a line feed) short enough for the
+    // expression's recursive matcher.
     const std::regex comments(R"((\/\/.*$|\/\*[\s\S]*?\*\/))", std::regex::ECMAScript);
     std::mt19937 random(12345);
     for (int sample = 0; sample < 20000; ++sample) {
