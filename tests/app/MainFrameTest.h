@@ -109,10 +109,9 @@ protected:
     }
     void select(const std::string& type, const std::string& name)
     {
-        const wxTreeItemId item = leaf(type, name);
-        ASSERT_TRUE(item.IsOk()) << type << " " << name;
-        tree()->SelectItem(item);
-        ASSERT_EQ(frame->selectedItem(), item);
+        ASSERT_TRUE(leaf(type, name).IsOk()) << type << " " << name;
+        tree()->SelectItem(leaf(type, name));
+        ASSERT_EQ(frame->selectedItem(), leaf(type, name));
     }
     wxTreeCtrl* tree() const { return frame->m_objectTree; }
 
@@ -127,6 +126,7 @@ protected:
     using ChooserCall = std::tuple<wxString, wxString, long>; // message, wildcard, style
 
     wxWeakRef<CMainFrame> frame;
+    TempDir dir;
     wxString chosenPath;
     std::vector<ChooserCall> chooserCalls;
     FileChooser previousChooser;

@@ -77,7 +77,6 @@ TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
     for (const auto& [type, name] : {std::pair{"MAIN", "Grün 1"}, {"JIB", "Grün 1"}, {"MAIN", "Grün 1"}})
         addObject(type, name);
     frame->objectStoreChanged();
-    TempDir dir;
     chosenPath = dir.file("saved.json");
     menu(ID_SAVE_TREE_JSON);
     menu(ID_DELETE_SELECTED); // nothing selected: no question

@@ -17,7 +17,6 @@ TEST_F(ProjectFiles, ExampleProjectFillsTheTreeSavesBackAndMerges)
     for (int node = 2; node < 9; ++node)
         EXPECT_EQ(children(node), leaves[node - 2]);
 
-    TempDir dir;
     chosenPath = dir.file("out.json");
     menu(ID_SAVE_TREE_JSON);
     EXPECT_EQ(chooserCalls.back(), ChooserCall("Save JSON file", "JSON files (*.json)|*.json", wxFD_SAVE | wxFD_OVERWRITE_PROMPT));
@@ -34,7 +33,6 @@ TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
     menu(ID_LOAD_JSON); // cancelled
     EXPECT_EQ(chooserCalls, (std::vector<ChooserCall>{{"Open JSON file", "JSON files (*.json;*.jsonc)|*.json;*.jsonc",
                                                        wxFD_OPEN | wxFD_FILE_MUST_EXIST}}));
-    TempDir dir;
     chosenPath = dir.file("p.jsonc");
     const auto load = [this](const std::string& text) { writeFile(chosenPath.utf8_string(), text); menu(ID_LOAD_JSON); };
     wxTEST_DIALOG(menu(ID_LOAD_JSON), expectError("Cannot open file"));
@@ -61,9 +59,8 @@ TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
 
 TEST_F(ProjectFiles, SaveSelectionAndFailedSavesKeepTheChangedFlag)
 {
-    TempDir dir;
-    chosenPath = dir.file("null.json");
-    menu(ID_SAVE_TREE_JSON);
+    const auto save = [this](int command, const std::string& path) { chosenPath = path; menu(command); };
+    save(ID_SAVE_TREE_JSON, dir.file("null.json"));
     EXPECT_EQ(fileContents(dir.file("null.json")), "null");
     wxTEST_DIALOG(menu(ID_SAVE_SELECTION_JSON), expectError("No object selected"));
     EXPECT_EQ(chooserCalls.size(), 1u);
@@ -72,26 +69,23 @@ TEST_F(ProjectFiles, SaveSelectionAndFailedSavesKeepTheChangedFlag)
     addObject("MAIN", "Grün 1", 2.5);
     frame->objectStoreChanged();
     select("MAIN", "Grün 1");
-    chosenPath = dir.file("one.json");
-    menu(ID_SAVE_SELECTION_JSON);
+    save(ID_SAVE_SELECTION_JSON, dir.file("one.json"));
     EXPECT_EQ(fileContents(dir.file("one.json")),
               "{\n    \"MAIN\": [\n        {\n            \"Name\": \"Grün 1\",\n            \"Value\": 2.5\n        }\n    ]\n}");
     EXPECT_TRUE(frame->storeChanged());
 
+    // Failed saves keep the flag; a name that cannot be written leaves the old file as it was.
     std::vector<std::pair<int, std::string>> failing{{ID_SAVE_TREE_JSON, dir.file("no/such/dir/out.json")},
                                                      {ID_SAVE_SELECTION_JSON, dir.file("no/such/dir/one.json")}};
     if (std::filesystem::exists("/dev/full"))
         failing.emplace_back(ID_SAVE_TREE_JSON, "/dev/full");
     for (const auto& [command, path] : failing) {
-        chosenPath = path;
-        wxTEST_DIALOG(menu(command), expectError("Cannot open file for writing"));
+        wxTEST_DIALOG(save(command, path), expectError("Cannot open file for writing"));
         EXPECT_TRUE(frame->storeChanged()) << path;
     }
-    // A name that cannot be written leaves the old file as it was.
     store().objects[0]->name = "\xff";
     writeFile(dir.file("old.json"), "old");
-    chosenPath = dir.file("old.json");
-    wxTEST_DIALOG(menu(ID_SAVE_TREE_JSON), expectError("Cannot open file for writing"));
+    wxTEST_DIALOG(save(ID_SAVE_TREE_JSON, dir.file("old.json")), expectError("Cannot open file for writing"));
     EXPECT_EQ(fileContents(dir.file("old.json")), "old");
 }
 

@@ -50,15 +50,4 @@ TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
     }
 }
 
-TEST(ReadTextFile, EveryLineEndsWithALineFeed)
-{
-    TempDir dir;
-    std::string text = "old";
-    for (const auto& [contents, expected] : {std::pair{"{\n}", "{\n}\n"}, {"x\r\ny\n", "x\r\ny\n"}, {"", ""}}) {
-        writeFile(dir.file("a.json"), contents);
-        EXPECT_TRUE(readTextFile(dir.file("a.json"), text) && text == expected) << contents;
-    }
-    EXPECT_FALSE(readTextFile(dir.file("missing.json"), text));
-}
-
 } // namespace
