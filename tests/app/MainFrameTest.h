@@ -115,13 +115,6 @@ protected:
     }
     wxTreeCtrl* tree() const { return frame->m_objectTree; }
 
-    static std::vector<std::string> storeNames()
-    {
-        std::vector<std::string> names;
-        for (const auto& object : store().objects)
-            names.push_back(object->type + ":" + object->name);
-        return names;
-    }
 
     using ChooserCall = std::tuple<wxString, wxString, long>; // message, wildcard, style
 

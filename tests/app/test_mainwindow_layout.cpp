@@ -7,15 +7,13 @@
 #include "MyApp.h"
 #include "SplashScreen.h"
 
-namespace {
-
 using MainWindowLayout = MainFrameTest;
 using Texts = std::vector<wxString>;
 using Windows = std::initializer_list<wxWindow*>;
 
 // Every window lies whole inside its parent (the notebook places its pages itself) with a
 // size of its own, and no two siblings overlap (a static box holds its siblings).
-void expectLaidOut(wxWindow* parent)
+static void expectLaidOut(wxWindow* parent)
 {
     const wxRect area(parent->GetClientSize());
     std::vector<wxRect> placed;
@@ -107,5 +105,3 @@ TEST(Splash, AbortOpensNothingAndGoOpensTheMainWindow)
     frame->Close(true);
     finishDestruction();
 }
-
-} // namespace

@@ -18,11 +18,9 @@
 #include "SailPlan.h"
 #include "plotwidget.h"
 
-namespace {
-
 using Points = std::vector<std::pair<double, double>>;
 
-void expectPoints(const PlanLayer& layer, const Points& expected)
+static void expectPoints(const PlanLayer& layer, const Points& expected)
 {
     ASSERT_EQ(layer.xs.size(), expected.size()) << layer.name;
     for (std::size_t i = 0; i < expected.size(); ++i)
@@ -82,7 +80,7 @@ TEST(PlanAndPreviewPoints, OutlinesOfAFullPrintSetAndSampledCurves)
 }
 
 // "name count" of each layer of a plot from `first` on, count being its number of points.
-std::vector<wxString> layers(plWindow* plot, unsigned first = 0)
+static std::vector<wxString> layers(plWindow* plot, unsigned first = 0)
 {
     std::vector<wxString> found;
     for (unsigned i = first; i < plot->CountAllLayers(); ++i) {
@@ -151,5 +149,3 @@ TEST_F(MainFrameTest, PrintSetsAndEachKindOfObject)
     EXPECT_EQ(layers(frame->browserPlot(), 2)[0], "Ru [N] upright resistance 0");
     EXPECT_TRUE(frame->browserPlot()->GetDesiredXmax() == 1 && frame->browserPlot()->GetDesiredYmax() == 1);
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 #include "ProjectFile.h"
 #include "ProjectTestSupport.h"
 
-namespace {
-
 TEST(BlockComments, RemovedFromOpeningToTheNextClosingAsTheRegularExpressionDid)
 {
     // The first closing ends the comment and may not reuse the opening star;
@@ -49,5 +47,3 @@ TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
         EXPECT_TRUE(store.objects.size() == count && (!count || store.objects[0]->name == "http://x")) << text;
     }
 }
-
-} // namespace
