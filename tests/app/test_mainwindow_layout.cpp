@@ -98,7 +98,6 @@ TEST(Splash, AbortOpensNothingAndGoOpensTheMainWindow)
     wxTEST_DIALOG(frame = startFromSplashScreen(), wxExpectDismissableModal<SplashScreen>(wxID_CANCEL).Describe("splash"));
     finishDestruction();
     EXPECT_TRUE(frame == nullptr && wxTopLevelWindows.GetCount() == windows);
-
     wxTEST_DIALOG(frame = startFromSplashScreen(), wxExpectDismissableModal<SplashScreen>(wxID_OK).Describe("splash"));
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->IsShown() && wxTheApp->GetTopWindow() == frame);

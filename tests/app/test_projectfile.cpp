@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <random>
 #include <regex>
 
@@ -6,7 +7,7 @@
 #include "ProjectFile.h"
 #include "ProjectTestSupport.h"
 
-TEST(BlockComments, RemovedFromOpeningToTheNextClosingAsTheRegularExpressionDid)
+TEST(ProjectText, CommentsGoAsTheRegularExpressionDidAndOnlyAnObjectRootIsRead)
 {
     // The first closing ends the comment and may not reuse the opening star;
     // unterminated comments, line comments and markers inside strings stay.
@@ -23,23 +24,19 @@ TEST(BlockComments, RemovedFromOpeningToTheNextClosingAsTheRegularExpressionDid)
     const std::regex comments(R"((\/\/.*$|\/\*[\s\S]*?\*\/))", std::regex::ECMAScript);
     std::mt19937 random(12345);
     for (int sample = 0; sample < 20000; ++sample) {
-        std::string text(random() % 14, ' ');
-        for (char& c : text)
-            c = "/*a\n\r"[random() % 5];
+        std::string text;
+        std::generate_n(std::back_inserter(text), random() % 14, [&random] { return "/*a\n\r"[random() % 5]; });
         text += '\n';
         ASSERT_EQ(removeBlockComments(text), std::regex_replace(text, comments, "")) << "input: \"" << text << "\"";
     }
-}
 
-// Invalid text is rejected; a root that is no object loads nothing; two slashes inside a string are no comment.
-TEST(ReadProject, InvalidTextIsRejectedAndARootThatIsNoObjectLoadsNothing)
-{
-    const std::tuple<std::string, bool, std::size_t> cases[] = {{"", false, 0}, {"{\n", false, 0},
+    // Invalid text is rejected; a root that is no object loads nothing; two slashes inside a string are no comment.
+    const std::tuple<std::string, bool, std::size_t> projects[] = {{"", false, 0}, {"{\n", false, 0},
         {"{\"MAIN\": [],}\n", false, 0}, {"{ // note\n\"MAIN\": []}\n", false, 0}, {"nonsense\n", false, 0},
         {"null\n", true, 0}, {"[1, 2]\n", true, 0}, {"3\n", true, 0}, {"\"MAIN\"\n", true, 0},
         {"{\"MAIN\": [{\"Name\": \"http://x\"}]}\n", true, 1}};
     const auto make = [](const nlohmann::json& e, const std::string& type) { return std::make_unique<TestObject>(e, type); };
-    for (const auto& [text, accepted, count] : cases) {
+    for (const auto& [text, accepted, count] : projects) {
         CObjectStore store;
         std::vector<std::string> reports;
         EXPECT_EQ(readProject(text, store, make, [&reports](const std::string& m) { reports.push_back(m); }), accepted) << text;
