@@ -78,7 +78,6 @@ protected:
     void menu(int id, wxEventType type = wxEVT_MENU)
     {
         wxCommandEvent event(type, id);
-        event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
     void loadExample()

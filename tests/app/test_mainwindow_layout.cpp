@@ -70,8 +70,6 @@ TEST_F(MainWindowLayout, MenusPagesLabelsRangesAndPlaces)
     EXPECT_EQ((std::array{f.m_reefFactorSpin->GetMin(), f.m_reefFactorSpin->GetMax(), f.m_reefFactorSpin->GetIncrement()}),
               (std::array{0.0, 1.0, 0.05}));
     EXPECT_EQ(items(f.m_compareModeChoice), (Texts{"Current - Buffer", "Buffer - Current", "Current Results", "Buffer"}));
-    // The variable list holds the polar result columns.
-    EXPECT_EQ(items(f.m_resultVariableChoice), Texts(store().resultColumnNames.begin(), store().resultColumnNames.end()));
 
     // Every control lies inside its parent; labels stand whole left of their controls.
     expectLaidOut(frame);

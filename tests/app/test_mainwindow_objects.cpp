@@ -13,7 +13,6 @@ TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
     EXPECT_EQ(tree()->GetItemText(frame->treeNodes()[0]), "VPP Objects");
     EXPECT_EQ(children(0), (Texts{"Sails", "KeuningHYDRO", "RIG", "VPPsetup"}));
     EXPECT_EQ(children(1), (Texts{"MAIN", "JIB", "SPI", "HSF"}));
-    EXPECT_TRUE(tree()->IsExpanded(frame->treeNodes()[1]));
 
     // Type, name, tree node, print set row (-1: none).
     const std::tuple<const char*, const char*, int, int> objects[] = {{"RIG", "R1", 7, 4}, {"MAIN", "M1", 2, 0},
