@@ -8,8 +8,6 @@
 
 #include <stdlib.h>
 
-#include <nlohmann/json.hpp>
-
 #include "CObjectStore.h"
 
 // Reads "Name" and the number "Value"; a "Value" that is not a number throws.

