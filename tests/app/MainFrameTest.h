@@ -1,7 +1,8 @@
 #pragma once
 // Fixture of the main window tests: an empty store, a fresh main window, the
 // program's user interface (its messages come as message boxes), a file
-// chooser that answers with `chosenPath`, and message expectations.
+// chooser that answers with `chosenPath`, a temporary directory `dir`, and
+// message expectations.
 
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
