@@ -1,10 +1,8 @@
 #pragma once
 // Fixture of the main window tests: an empty store, a fresh main window, the
 // program's user interface (its messages come as message boxes), a file
-// chooser that answers with `chosenPath`, and message expectations.
-
-#include <memory>
-#include <string>
+// chooser that answers with `chosenPath`, a temporary directory `dir`, and
+// message expectations.
 
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
@@ -14,54 +12,39 @@
 #include "GuiTest.h"
 
 #include "CMainFrame.h"
-#include "CObjectStore.h"
 #include "FileChooser.h"
 #include "ProjectTestSupport.h"
 #include "WxUserInterface.h"
 
 // A message box with exactly this text and caption, answered with `answer`.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-public:
+struct ExpectMessage : wxExpectModalBase<wxMessageDialog, ExpectMessage> {
     ExpectMessage(const std::string& text, const std::string& caption, int answer)
-        : text_(wxString::FromUTF8(text)), caption_(wxString::FromUTF8(caption)), answer_(answer)
+        : expected(wxString::FromUTF8(text + " | " + caption)), answer(answer)
     {
-        m_description = "message \"" + text_ + "\"";
+        m_description = "message \"" + expected + "\"";
     }
-
-protected:
     int OnInvoked(wxMessageDialog* dialog) const override
     {
-        EXPECT_EQ(dialog->GetMessage(), text_);
-        EXPECT_EQ(dialog->GetCaption(), caption_);
-        return answer_;
+        EXPECT_EQ(dialog->GetMessage() + " | " + dialog->GetCaption(), expected);
+        return answer;
     }
-
-private:
-    wxString text_;
-    wxString caption_;
-    int answer_;
+    wxString expected;
+    int answer;
 };
 
-inline ExpectMessage expectError(const std::string& text)
-{
-    return ExpectMessage(text, "Error", wxID_OK);
-}
+inline ExpectMessage expectError(const std::string& text) { return ExpectMessage(text, "Error", wxID_OK); }
 
 // Lets the toolkit delete the windows that were destroyed.
 inline void finishDestruction()
 {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i, pumpEvents(10))
         wxTheApp->ProcessIdle();
-        pumpEvents(10);
-    }
 }
 
 inline std::vector<wxString> items(wxChoice* choice)
 {
-    std::vector<wxString> texts;
-    for (unsigned i = 0; i < choice->GetCount(); ++i)
-        texts.push_back(choice->GetString(i));
-    return texts;
+    const wxArrayString strings = choice->GetStrings();
+    return {strings.begin(), strings.end()};
 }
 
 class MainFrameTest : public ::testing::Test {
@@ -70,9 +53,8 @@ protected:
     {
         CObjectStore::resetInstance();
         previousInterface = installUserInterface(&windows);
-        previousChooser = setFileChooser([this](wxWindow*, const wxString& message, const wxString& wildcard,
-                                                long style) {
-            chooserCalls.push_back({message, wildcard, style});
+        previousChooser = setFileChooser([this](wxWindow*, const wxString& message, const wxString& wildcard, long style) {
+            chooserCalls.emplace_back(message, wildcard, style);
             return chosenPath;
         });
         frame = new CMainFrame(nullptr);
@@ -90,80 +72,54 @@ protected:
     }
 
     static CObjectStore& store() { return CObjectStore::getInstance(); }
-
     static void addObject(const std::string& type, const std::string& name, double value = 0.0)
     {
-        store().objects.push_back(
-            std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
+        store().objects.push_back(std::make_unique<TestObject>(nlohmann::json{{"Name", name}, {"Value", value}}, type));
     }
-
     void menu(int id, wxEventType type = wxEVT_MENU)
     {
         wxCommandEvent event(type, id);
-        event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
     }
-
     void loadExample()
     {
         chosenPath = SULNAR_EXAMPLES_DIR "/sulnar-example.json";
         menu(ID_LOAD_JSON);
     }
 
-    // The leaves under the tree node `node`.
-    std::vector<wxTreeItemId> leaves(const wxTreeItemId& node) const
-    {
-        std::vector<wxTreeItemId> found;
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId item = frame->m_objectTree->GetFirstChild(node, cookie); item.IsOk();
-             item = frame->m_objectTree->GetNextChild(node, cookie))
-            found.push_back(item);
-        return found;
-    }
+    // The texts of the leaves under tree node number `node`.
     std::vector<wxString> children(int node) const
     {
         std::vector<wxString> texts;
-        for (const wxTreeItemId& item : leaves(frame->treeNodes()[node]))
-            texts.push_back(frame->m_objectTree->GetItemText(item));
+        wxTreeItemIdValue cookie;
+        const wxTreeItemId parent = frame->treeNodes()[node];
+        for (auto item = tree()->GetFirstChild(parent, cookie); item.IsOk(); item = tree()->GetNextChild(parent, cookie))
+            texts.push_back(tree()->GetItemText(item));
         return texts;
     }
     // The leaf `name` under the category node `type`.
     wxTreeItemId leaf(const std::string& type, const std::string& name) const
     {
-        for (const wxTreeItemId& node : frame->treeNodes()) {
-            if (frame->m_objectTree->GetItemText(node) != wxString::FromUTF8(type))
-                continue;
-            for (const wxTreeItemId& item : leaves(node))
-                if (frame->m_objectTree->GetItemText(item) == wxString::FromUTF8(name))
+        wxTreeItemIdValue cookie;
+        for (const wxTreeItemId& node : frame->treeNodes())
+            for (auto item = tree()->GetFirstChild(node, cookie); item.IsOk(); item = tree()->GetNextChild(node, cookie))
+                if (tree()->GetItemText(node).utf8_string() == type && tree()->GetItemText(item).utf8_string() == name)
                     return item;
-        }
-        return wxTreeItemId();
+        return {};
     }
-
     void select(const std::string& type, const std::string& name)
     {
-        const wxTreeItemId item = leaf(type, name);
-        ASSERT_TRUE(item.IsOk()) << type << " " << name;
-        frame->m_objectTree->SelectItem(item);
-        ASSERT_EQ(frame->selectedItem(), item);
+        ASSERT_TRUE(leaf(type, name).IsOk()) << type << " " << name;
+        tree()->SelectItem(leaf(type, name));
+        ASSERT_EQ(frame->selectedItem(), leaf(type, name));
     }
+    wxTreeCtrl* tree() const { return frame->m_objectTree; }
 
-    std::vector<std::string> storeNames() const
-    {
-        std::vector<std::string> names;
-        for (const auto& object : store().objects)
-            names.push_back(object->type + ":" + object->name);
-        return names;
-    }
 
-    struct ChooserCall {
-        wxString message;
-        wxString wildcard;
-        long style;
-        bool operator==(const ChooserCall&) const = default;
-    };
+    using ChooserCall = std::tuple<wxString, wxString, long>; // message, wildcard, style
 
     wxWeakRef<CMainFrame> frame;
+    TempDir dir;
     wxString chosenPath;
     std::vector<ChooserCall> chooserCalls;
     FileChooser previousChooser;

@@ -4,15 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
 #include <stdexcept>
 
 #include <stdlib.h>
-
-#include <nlohmann/json.hpp>
 
 #include "CObjectStore.h"
 
@@ -41,29 +35,22 @@ inline std::vector<double> polarRow(double tws, double twa, double speed)
 inline std::string fileContents(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
-inline void writeFile(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+inline void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // A fresh directory under the system's temporary directory, removed at the end of the test.
 class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sulnar-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+        if (!::mkdtemp(path_.data()))
             throw std::runtime_error("no temporary directory");
-        path_ = pattern;
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
 
 private:
-    std::filesystem::path path_;
+    std::string path_ = (std::filesystem::temp_directory_path() / "sulnar-test-XXXXXX").string();
 };
