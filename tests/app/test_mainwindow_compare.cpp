@@ -1,6 +1,7 @@
 #include "MainFrameTest.h"
 
 #include <wx/grid.h>
+#include <wx/spinctrl.h>
 
 #include "CompareTable.h"
 #include "MiscDialogs.h"
@@ -19,6 +20,9 @@ TEST(CompareTable, CarpetTablesAndDifferences)
               "({ { 1 }, { nan, 5 } }, { 60, 90 }, { 8, 6 })");
     EXPECT_EQ(subtractMatrices({{5, 3, 1}, {2}, {7}, {8}}, {{1, 1}, {4, 4}, {}}), (ResultTable{{4, 2}, {-2}, {}}));
     EXPECT_TRUE(subtractMatrices({}, {{1}}).empty());
+    const ResultTable none;
+    const CarpetTable e = makeCarpetTable(&none, 3);
+    EXPECT_TRUE(e.values.empty() && e.twaValues.empty() && e.twsValues.empty());
 }
 
 // The compare grid as text: the column labels, then each row label with its cells.
@@ -72,6 +76,10 @@ struct CountingInterface : WxUserInterface { void progressUpdate(int) override {
 TEST_F(MainFrameTest, PreferencesClampAndReachTheNextGlobalRun)
 {
     using R = std::vector<double>;
+    PreferencesDialog dialog(nullptr, 6000, "Preferences", wxDefaultPosition, wxSize(359, 226), wxDEFAULT_DIALOG_STYLE);
+    fillPreferences(dialog, CObjectStore());
+    EXPECT_EQ(std::tuple(dialog.m_leewaySpin->GetValue(), dialog.m_heelSpin->GetValue(),
+                         dialog.m_globalGuessesSpin->GetValue()), std::tuple(5.0, 20.0, 3));
     // Values beyond the ranges: the spin controls show them clamped, and OK alone writes them back.
     const std::tuple<std::tuple<double, double, int>, int, std::tuple<double, double, int>> cases[] = {
         {{15, 50, 1}, wxID_CANCEL, {15, 50, 1}}, {{15, 50, 1}, wxID_OK, {10, 45, 3}}, {{-1, -1, 12}, wxID_OK, {0, 0, 9}}};
