@@ -9,22 +9,28 @@
 
 #include "Translate.h"
 
+#ifdef __WXGTK__
+// wxWidgets' headers declare GTK's widget type but none of its functions.
+extern "C" void gtk_spin_button_set_numeric(GtkWidget* spin, int numeric);
+#endif
+
 namespace {
 
-// The text a control with `digits` digits shows for `value`.
-wxString shownText(double value, unsigned digits)
-{
-    return wxString::Format("%.*f", static_cast<int>(digits), value);
-}
-
+// The editors' spin control. It remembers whether the user changed its text,
+// by typing or stepping: filling it sends no event, so only then is its value
+// the user's and not the stored field's.
 // GTK's spin buttons are far taller and wider than the controls the editors'
 // sizes were made for: a lower entry and narrower buttons let the rows fit.
 template <class Spin>
-class CompactSpin : public Spin {
+class EditorSpin : public Spin {
 public:
     template <class... Args>
-    explicit CompactSpin(Args&&... args) : Spin(std::forward<Args>(args)...)
+    explicit EditorSpin(Args&&... args) : Spin(std::forward<Args>(args)...)
     {
+        this->Bind(wxEVT_TEXT, [this](wxCommandEvent& event) {
+            edited = true;
+            event.Skip();
+        });
 #ifdef __WXGTK3__
         this->GTKApplyCssStyle("* { min-height: 24px; padding-top: 0; padding-bottom: 0; }"
                                "button { min-height: 0; padding-left: 4px; padding-right: 4px; }");
@@ -32,23 +38,39 @@ public:
         this->SetInitialSize();
 #endif
     }
+
+    bool edited = false;
 };
+
+// GTK's numeric mode drops a decimal point typed into a control without
+// digits, so "4.3" would become 43; without it the typed number is read whole
+// and shown rounded, and text after the number is ignored as before.
+void acceptDecimalPoint([[maybe_unused]] wxWindow* spin)
+{
+#ifdef __WXGTK__
+    gtk_spin_button_set_numeric(spin->GetHandle(), false);
+#endif
+}
 
 } // namespace
 
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
 {
-    auto* spin = new CompactSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
+    auto* spin = new EditorSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                                    wxDefaultSize, wxSP_ARROW_KEYS, range.min, range.max, initial,
                                                    range.increment);
     spin->SetDigits(range.digits);
+    if (range.digits == 0)
+        acceptDecimalPoint(spin);
     return spin;
 }
 
 wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial)
 {
-    return new CompactSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                       wxSP_ARROW_KEYS, min, max, initial);
+    auto* spin = new EditorSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                            wxSP_ARROW_KEYS, min, max, initial);
+    acceptDecimalPoint(spin);
+    return spin;
 }
 
 void fillSpin(wxSpinCtrlDouble* spin, double value)
@@ -61,12 +83,19 @@ void fillSpin(wxSpinCtrl* spin, std::int32_t value)
     spin->SetValue(value);
 }
 
+void editSpin(wxSpinCtrlDouble* spin, double value)
+{
+    spin->SetValue(value);
+    if (auto* editorSpin = dynamic_cast<EditorSpin<wxSpinCtrlDouble>*>(spin))
+        editorSpin->edited = true;
+}
+
 void readSpin(const wxSpinCtrlDouble* spin, double& value)
 {
-    const double shown = spin->GetValue();
+    const auto* editorSpin = dynamic_cast<const EditorSpin<wxSpinCtrlDouble>*>(spin);
     const bool inRange = value >= spin->GetMin() && value <= spin->GetMax();
-    if (!inRange || shownText(shown, spin->GetDigits()) != shownText(value, spin->GetDigits()))
-        value = shown;
+    if (!editorSpin || editorSpin->edited || !inRange)
+        value = spin->GetValue();
 }
 
 void readSpin(const wxSpinCtrl* spin, std::int32_t& value)
@@ -81,7 +110,8 @@ void fillName(wxTextCtrl* text, const std::string& name)
 
 void readName(const wxTextCtrl* text, std::string& name)
 {
-    name = text->GetValue().utf8_string();
+    if (text->IsModified())
+        name = text->GetValue().utf8_string();
 }
 
 void fillChoice(wxChoice* choice, const std::string& word)

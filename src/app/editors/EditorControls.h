@@ -35,14 +35,18 @@ wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial = 0);
 void fillSpin(wxSpinCtrlDouble* spin, double value);
 void fillSpin(wxSpinCtrl* spin, std::int32_t value);
 
+// Shows a value worked out for the user, an estimate: OK writes it back.
+void editSpin(wxSpinCtrlDouble* spin, double value);
+
 // Reads a control back into its field. A floating-point control shows its
-// value rounded to its digits, so the field keeps its stored value where the
-// control still shows that value rounded; a value the user changed, or a
-// stored value outside the control's range (or not finite), takes the control's.
+// value rounded to its digits, so the field keeps its stored value unless the
+// user typed into or stepped the control (or the value was edited for them);
+// a stored value outside the control's range (or not finite) takes the control's.
 void readSpin(const wxSpinCtrlDouble* spin, double& value);
 void readSpin(const wxSpinCtrl* spin, std::int32_t& value);
 
-// The name's bytes, UTF-8, into a text control and back.
+// The name's bytes, UTF-8, into a text control and back. A name the user did
+// not change stays as it is, also one the control cannot hold whole (a NUL).
 void fillName(wxTextCtrl* text, const std::string& name);
 void readName(const wxTextCtrl* text, std::string& name);
 

@@ -229,6 +229,10 @@ void editSetup(Sulnarsetup& setup)
     VPPDialog dialog(nullptr, wxID_ANY, tr("Edit VPP Setup"), wxDefaultPosition, wxSize(725, 594),
                      wxDEFAULT_DIALOG_STYLE);
     fillVPPDialog(dialog, setup, CObjectStore::getInstance());
-    if (dialog.ShowModal() == wxID_OK)
-        readVPPDialog(dialog, setup);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    // A cell still being typed into counts as entered.
+    dialog.m_windGrid->SaveEditControlValue();
+    dialog.m_boundsGrid->SaveEditControlValue();
+    readVPPDialog(dialog, setup);
 }

@@ -69,7 +69,7 @@ void mykeuningHYDRODialog::OnEstimateSc(wxCommandEvent&)
 {
     guarded([this] {
         if (const auto Sc = estimateWettedSurface(canoeBody(*this)))
-            fillSpin(m_dimensions[rowSc], *Sc);
+            editSpin(m_dimensions[rowSc], *Sc);
     });
 }
 
@@ -141,6 +141,10 @@ void editHull(CKeuningHYDRO& hull)
     mykeuningHYDRODialog dialog(nullptr, wxID_ANY, tr("Edit Keuning Hull Hydrodynamic Dimensions"),
                                 wxDefaultPosition, wxSize(1376, 983), wxDEFAULT_DIALOG_STYLE);
     fillHullDialog(dialog, hull);
-    if (dialog.ShowModal() == wxID_OK)
-        readHullDialog(dialog, hull);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    // A cell still being typed into counts as entered.
+    for (const GridTables& tables : gridTables)
+        (dialog.*tables.grid)->SaveEditControlValue();
+    readHullDialog(dialog, hull);
 }

@@ -6,9 +6,40 @@
 #include <functional>
 #include <type_traits>
 
+#include <wx/grid.h>
+#include <wx/spinctrl.h>
+
 #include "MainFrameTest.h"
 
 #include "DesignObjects.h"
+
+extern "C" {
+void gtk_editable_delete_text(GtkWidget* editable, int start, int end);
+void gtk_editable_insert_text(GtkWidget* editable, const char* text, int length, int* position);
+void gtk_spin_button_update(GtkWidget* spin);
+}
+
+// Types `text` over what a text or spin control holds, a character at a time
+// through the toolkit's own insertion as a keyboard does; a spin control then
+// takes the text as leaving it does.
+inline void type(wxWindow* control, const std::string& text)
+{
+    gtk_editable_delete_text(control->GetHandle(), 0, -1);
+    int position = 0;
+    for (const wxUniChar c : wxString::FromUTF8(text))
+        gtk_editable_insert_text(control->GetHandle(), wxString(c).utf8_str(), -1, &position);
+    if (dynamic_cast<wxSpinCtrlBase*>(control))
+        gtk_spin_button_update(control->GetHandle());
+}
+
+// Opens the editor of a grid cell and types `text` into it, without Enter.
+inline void typeInCell(wxGrid* grid, int row, int col, const std::string& text)
+{
+    grid->SetGridCursor(row, col);
+    grid->EnableCellEditControl();
+    ASSERT_TRUE(grid->IsCellEditControlShown());
+    type(grid->GetCellEditor(row, col)->GetControl(), text);
+}
 
 // Answers a modal dialog of kind Dialog by calling `answer`, which may fill
 // the controls and returns the button that closes the dialog.

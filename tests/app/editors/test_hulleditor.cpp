@@ -87,12 +87,12 @@ TEST_F(HullEditor, OkWritesEveryFieldAndTheEstimates)
     CKeuningHYDRO& h = *hull;
     nlohmann::json expected = h.makeJSON();
     edit<mykeuningHYDRODialog>(*hull, ([&](mykeuningHYDRODialog& d) {
-        d.m_name->SetValue(wxString::FromUTF8("Rumpf Ü"));
+        type(d.m_name, "Rumpf Ü");
         for (std::size_t i = 0; i < std::size(numbers); ++i) {
             wxSpinCtrlDouble* control = i < 31   ? d.m_dimensions[i]
                                         : i < 34 ? d.m_righting[i - 31]
                                                  : d.m_lateralArea;
-            control->SetValue(numbers[i].second);
+            type(control, wxString::Format("%g", numbers[i].second).utf8_string());
         }
         d.m_useTabulatedHeeledDims->SetValue(true);
         click(d.m_useTabulatedHeeledDims, wxEVT_CHECKBOX);

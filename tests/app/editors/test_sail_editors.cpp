@@ -26,18 +26,16 @@ struct Controls {
     std::string word;
 };
 
-// Sets the controls of `dialog` and closes it with `button`.
+// Types into the controls of `dialog` and closes it with `button`.
 int fill(wxDialog& dialog, const Controls& controls, int button)
 {
     std::size_t number = 0;
     std::size_t flag = 0;
     for (wxWindow* child : dialog.GetChildren()) {
-        if (auto* text = dynamic_cast<wxTextCtrl*>(child))
-            text->SetValue(wxString::FromUTF8(controls.name));
-        else if (auto* spin = dynamic_cast<wxSpinCtrlDouble*>(child))
-            spin->SetValue(controls.numbers.at(number++));
-        else if (auto* integer = dynamic_cast<wxSpinCtrl*>(child))
-            integer->SetValue(static_cast<int>(controls.numbers.at(number++)));
+        if (dynamic_cast<wxTextCtrl*>(child))
+            type(child, controls.name);
+        else if (dynamic_cast<wxSpinCtrlBase*>(child))
+            type(child, wxString::Format("%g", controls.numbers.at(number++)).utf8_string());
         else if (auto* check = dynamic_cast<wxCheckBox*>(child))
             check->SetValue(controls.flags.at(flag++));
         else if (auto* choice = dynamic_cast<wxChoice*>(child)) {

@@ -53,7 +53,7 @@ TEST_F(SetupEditor, OkWritesEveryFieldAndRowsEndAtTheirFirstNonNumber)
     setup->rigName = "Deleted rig";
     nlohmann::json expected = setup->makeJSON();
     edit<VPPDialog>(*setup, ([](VPPDialog& d) {
-        d.m_name->SetValue(wxString::FromUTF8("Größe ½"));
+        type(d.m_name, "Größe ½");
         d.m_searchGlobal->SetValue(true);
         d.m_jibPoledWindward->SetValue(true);
         d.m_jibChoice->SetStringSelection("-");
