@@ -13,11 +13,9 @@
 
 #include "DesignObjects.h"
 
-extern "C" {
-void gtk_editable_delete_text(GtkWidget* editable, int start, int end);
-void gtk_editable_insert_text(GtkWidget* editable, const char* text, int length, int* position);
-void gtk_spin_button_update(GtkWidget* spin);
-}
+extern "C" void gtk_editable_delete_text(GtkWidget* editable, int start, int end);
+extern "C" void gtk_editable_insert_text(GtkWidget* editable, const char* text, int length, int* position);
+extern "C" void gtk_spin_button_update(GtkWidget* spin);
 
 // Types `text` over what a text or spin control holds, a character at a time
 // through the toolkit's own insertion as a keyboard does; a spin control then
@@ -32,13 +30,24 @@ inline void type(wxWindow* control, const std::string& text)
         gtk_spin_button_update(control->GetHandle());
 }
 
-// Opens the editor of a grid cell and types `text` into it, without Enter.
+// Sends a control's command event, as a click does.
+inline void click(wxControl* control, wxEventType type)
+{
+    wxCommandEvent event(type, control->GetId());
+    event.SetEventObject(control);
+    control->ProcessWindowEvent(event);
+}
+
+// Shows the grid's window, opens the editor of a cell and types `text` into
+// it, without Enter.
 inline void typeInCell(wxGrid* grid, int row, int col, const std::string& text)
 {
+    wxGetTopLevelParent(grid)->Show();
+    pumpEvents(50);
     grid->SetGridCursor(row, col);
     grid->EnableCellEditControl();
     ASSERT_TRUE(grid->IsCellEditControlShown());
-    type(grid->GetCellEditor(row, col)->GetControl(), text);
+    type(wxGridCellEditorPtr(grid->GetCellEditor(row, col))->GetControl(), text);
 }
 
 // Answers a modal dialog of kind Dialog by calling `answer`, which may fill

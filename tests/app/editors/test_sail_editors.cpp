@@ -3,7 +3,6 @@
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/spinctrl.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
@@ -96,35 +95,6 @@ TEST_F(SailEditors, CancelChangesNothingAndOkWritesEveryRowToItsField)
         EXPECT_EQ(object->makeJSON(), c.expected);
     }
     EXPECT_TRUE(frame->storeChanged());
-}
-
-TEST_F(SailEditors, OkWithoutChangeKeepsHiddenDecimalsClampsAndSpellsChoicesAsItems)
-{
-    struct Case {
-        const char* type;
-        json element;
-        json changes;
-    };
-    const Case cases[] = {
-        {"MAIN",
-         {{"Name", "Grün °"}, {"P", 150.0}, {"E", -1.0}, {"MQW", 2.6875}, {"ADJUSTABILITY", "medium"}},
-         // E's defaults for MTW and MUW fall below 0 as well.
-         {{"P", 100.0}, {"E", 0.0}, {"MTW", 0.0}, {"MUW", 0.0}, {"ADJUSTABILITY", "Medium"}}},
-        {"JIB", {{"Name", "J1"}, {"HLUmin", 12.04}, {"ADJUSTABILITY", "Sloppy"}}, {{"ADJUSTABILITY", "High"}}},
-        {"JIB", {{"Name", "J2"}, {"ADJUSTABILITY", ""}}, json::object()},
-        {"SPI", {{"Name", "S1"}, {"SPL", 4.6}, {"SPITYPE", "atoc"}}, {{"SPITYPE", "ATOC"}}},
-        {"SPI", {{"Name", "S2"}, {"SPITYPE", "XX"}}, {{"SPITYPE", "SS"}}},
-        {"HSF", {{"Name", "H1"}, {"HLU", 101.0}, {"HHB", 0.05}}, {{"HLU", 100.0}}},
-        {"RIG", {{"Name", "R1"}, {"DW", 0.00812}, {"BD", 0.305}, {"N_SPREADERS", 12}}, {{"N_SPREADERS", 10}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.element.dump());
-        CObject* object = add(c.type, c.element);
-        json expected = object->makeJSON();
-        expected.update(c.changes);
-        edit(*object, [](wxDialog&) { return wxID_OK; });
-        EXPECT_EQ(object->makeJSON(), expected);
-    }
 }
 
 TEST_F(SailEditors, OkFitsTheMainSailAgainAndMovesTheHeadsailSetFlyingTables)
