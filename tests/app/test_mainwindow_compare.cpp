@@ -13,12 +13,13 @@ TEST(CompareTable, CarpetTablesAndDifferences)
 {
     // Values, column and row headings of the speed, NaN marking a blank cell. Groups in the order their TWS
     // first appears, the headings from the last group, each value under its own TWA: 8 m/s lacks 60° and its
-    // 40° is no heading. A row too short for the speed, one too short for TWA, and one with a NaN TWS.
+    // 40° is no heading; 90° twice fills both its headings in order. A row too short for the speed, one too
+    // short for TWA, and one with a NaN TWS.
     const ResultTable rows{polarRow(8, 40, 1), {4, 7}, polarRow(8, 90, 2), polarRow(NAN, 60, 9), {4, 6, 60},
-                           polarRow(6, 90, 5)};
+                           polarRow(6, 90, 5), polarRow(6, 90, 7)};
     const CarpetTable t = makeCarpetTable(&rows, 3);
     EXPECT_EQ(testing::PrintToString(std::make_tuple(t.values, t.twaValues, t.twsValues)),
-              "({ { nan, 2 }, { nan, 5 } }, { 60, 90 }, { 8, 6 })");
+              "({ { nan, 2, nan }, { nan, 5, 7 } }, { 60, 90, 90 }, { 8, 6 })");
     EXPECT_EQ(subtractMatrices({{5, 3, 1}, {2}, {7}, {8}}, {{1, 1}, {4, 4}, {}}), (ResultTable{{4, 2}, {-2}, {}}));
     EXPECT_TRUE(subtractMatrices({}, {{1}}).empty());
     const ResultTable none;

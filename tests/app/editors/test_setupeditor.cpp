@@ -74,7 +74,7 @@ TEST_F(SetupEditor, OkWritesEveryFieldAndRowsEndAtTheirFirstNonNumber)
     EXPECT_EQ(setup->makeJSON(), expected);
 }
 
-TEST_F(SetupEditor, TooManyTwsValuesLeaveTheSetupAsItWas)
+TEST_F(SetupEditor, RefusedTwsRowsLeaveTheSetupAsItWas)
 {
     const char* const tooMany = "Too many TWS values. Maximum is 7.";
     const char* const notNumbers = "The TWS row needs three numbers: Min, Max and Inc.";
