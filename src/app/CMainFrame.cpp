@@ -155,10 +155,11 @@ void CMainFrame::objectStoreChanged()
             m_printSetChoices[kind - printSetTypes.begin()]->Append(wxString::FromUTF8(object->name));
     }
     for (std::size_t i = 0; i < m_printSetChoices.size(); ++i) {
-        if (store.findObject(remembered[i].utf8_string(), printSetTypes[i]))
-            m_printSetChoices[i]->SetStringSelection(remembered[i]);
-        else
-            m_printSetChoices[i]->SetSelection(0);
+        // The entry with exactly that text: another object's name may differ only in case.
+        const int entry = store.findObject(remembered[i].utf8_string(), printSetTypes[i])
+                              ? m_printSetChoices[i]->FindString(remembered[i], true)
+                              : wxNOT_FOUND;
+        m_printSetChoices[i]->SetSelection(entry == wxNOT_FOUND ? 0 : entry);
     }
 
     // Tree: the fixed nodes, then one leaf per object in store order.
@@ -576,14 +577,12 @@ void CMainFrame::OnWriteCompareTable(wxCommandEvent&)
         grid->SetColLabelValue(j, wxString::Format(wxString::FromUTF8("TWA=%.1f°"), table.twaValues[j]));
     for (int i = 0; i < rows; ++i)
         grid->SetRowLabelValue(i, wxString::Format("TWS=%.1fm/s", table.twsValues[i]));
-    // A group may hold fewer values than there are columns, or a value may be
-    // missing: those cells stay blank.
-    for (int i = 0; i < rows; ++i) {
-        const std::vector<double>& values = table.values[i];
-        for (int j = 0; j < columns && j < static_cast<int>(values.size()); ++j)
-            if (!std::isnan(values[j]))
-                grid->SetCellValue(i, j, wxString::Format("%.2f", values[j]));
-    }
+    // A heading the group lacks, or a value missing from its row, leaves the
+    // cell blank.
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < columns; ++j)
+            if (!std::isnan(table.values[i][j]))
+                grid->SetCellValue(i, j, wxString::Format("%.2f", table.values[i][j]));
     grid->SetRowLabelSize(wxGRID_AUTOSIZE);
     grid->AutoSizeColumns(false);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 CarpetTable makeCarpetTable(const ResultTable* rows, int column)
 {
@@ -27,8 +28,26 @@ CarpetTable makeCarpetTable(const ResultTable* rows, int column)
         table.values[group].push_back(present ? row[index] : std::numeric_limits<double>::quiet_NaN());
         twaOfGroup[group].push_back(row[2]);
     }
-    if (!twaOfGroup.empty())
-        table.twaValues = twaOfGroup.back();
+    if (twaOfGroup.empty())
+        return table;
+    table.twaValues = twaOfGroup.back();
+    // Each value goes under the heading equal to its own TWA, so that a group
+    // missing an angle leaves that cell blank instead of moving the rest left.
+    // The k-th value of a TWA takes the k-th heading of that TWA.
+    for (std::size_t group = 0; group < table.values.size(); ++group) {
+        std::vector<double> placed(table.twaValues.size(), std::numeric_limits<double>::quiet_NaN());
+        std::vector<bool> taken(placed.size(), false);
+        for (std::size_t k = 0; k < twaOfGroup[group].size(); ++k) {
+            for (std::size_t j = 0; j < placed.size(); ++j) {
+                if (!taken[j] && table.twaValues[j] == twaOfGroup[group][k]) {
+                    placed[j] = table.values[group][k];
+                    taken[j] = true;
+                    break;
+                }
+            }
+        }
+        table.values[group] = std::move(placed);
+    }
     return table;
 }
 

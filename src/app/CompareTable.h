@@ -8,8 +8,10 @@
 #include "CObjectStore.h"
 
 struct CarpetTable {
-    // One row per TWS group, the chosen column of the group's rows in table
-    // order. A row too short for the column gives NaN in its place.
+    // One row per TWS group, one value per column heading: the chosen column
+    // of the group's row with that heading's TWA. NaN where the group has no
+    // such row, or its row is too short for the column; a row whose TWA is no
+    // heading is left out.
     std::vector<std::vector<double>> values;
     // The TWA values of the last group formed: the column headings.
     std::vector<double> twaValues;
@@ -18,8 +20,9 @@ struct CarpetTable {
 };
 
 // Groups the rows by exactly equal TWS (index 1), in the order each TWS first
-// appears, and takes the value at `column` of every row. Rows without a TWS
-// and TWA, and rows whose TWS is not a number, are left out.
+// appears, and places the value at `column` of every row under the heading of
+// its TWA. Rows without a TWS and TWA, and rows whose TWS is not a number, are
+// left out.
 CarpetTable makeCarpetTable(const ResultTable* rows, int column);
 
 // a − b element by element over the common shape: as many rows as the

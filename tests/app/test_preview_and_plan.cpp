@@ -116,6 +116,23 @@ TEST_F(MainFrameTest, PlanAndPreviewFirstWithoutThenInTheWindow)
     }
     EXPECT_EQ(choose({1, 1, 1, 1, 1, 1}, 0.5), (Names{"Origin 8", "LCF 8", "LCB 8", "CE_k 8", "CE_r 8", " 2", "Hull 10", "Keel 4",
         "Rudder 4", "Boom 4", "Mast 4", "Main 7", "Forestay 2", "Jib 7", "hsf 11", "Spinnaker 6", " 7", "_noLegendEntry_ 7"}));
+    // A main sail 1 m taller whose name differs only in case keeps its entry over a store change, and the plan
+    // draws its head 1 m above that of "Main 10m".
+    auto taller = std::make_unique<CMain>(dynamic_cast<CMain&>(*store().findObject("Main 10m", "MAIN")));
+    std::tie(taller->name, taller->P) = std::tuple("main 10m", taller->P + 1);
+    store().objects.push_back(std::move(taller));
+    frame->objectStoreChanged();
+    const auto head = [&](int row) {
+        choose({row, 0, 0, 0, 1, 0}, 1);
+        frame->objectStoreChanged();
+        EXPECT_EQ(frame->m_printSetChoices[0]->GetSelection(), row);
+        auto* sail = dynamic_cast<plFXYVector*>(frame->sailPlanPlot()->GetLayerByName("Main"));
+        double x, y, top = -HUGE_VAL;
+        for (sail->Rewind(); sail->GetNextXY(x, y);)
+            top = std::max(top, y);
+        return top;
+    };
+    EXPECT_NEAR(head(2) - head(1), 1, 1e-9);
     // A jib at infinity (IG 0) is left out.
     dynamic_cast<CRig&>(*store().findObject("Fractional rig", "RIG")).IG = 0;
     EXPECT_EQ(choose({0, 1, 0, 0, 1, 0}, 1), (Names{"Mast 4", "Forestay 2"}));

@@ -115,7 +115,7 @@ TEST_F(RunTest, AeroAndHydroTableRows)
         EXPECT_EQ((std::vector<double>{row[4], row[5], row[13], row[14], row[17], row[19]}),
                   (std::vector<double>{Fk, Fr, hull->getHullAddedTrimResistance(V, heel, M),
                                        hull->getMunkMoment(V, heel, leeway),
-                                       hull->getHeelingRightingMomentMx(Fk, Fr, heel), Fk * 4.6 + Fr * 9.3}));
+                                       hull->getHeelingRightingMomentMx(Fk, Fr, heel), Fk * 1.31 + Fr * 6.01}));
     }
     // A range with min above max sweeps nothing.
     store.speedRange = {3, 2, 1};
@@ -145,6 +145,8 @@ TEST_F(RunTest, EveryExampleSetupGivesABalancedSortedPolar)
             EXPECT_TRUE(i == 0 || std::pair(polar()[i - 1][1], polar()[i - 1][2]) < std::pair(row[1], row[2]));
         }
     }
+    // The forestay meets the deck at the stem head, 4.04 m ahead of the mast.
+    EXPECT_NEAR(-rig->ML - rig->J, hull->xFPP - (rig->LOA - hull->Lwl) / 2, 1e-12);
     // The force columns are those of the row's own state.
     const auto& row = polar().back();
     const ForceMoment h = hull->getForces(row[3], row[4], row[5], row[6]);

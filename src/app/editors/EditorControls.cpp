@@ -116,7 +116,13 @@ void readName(const wxTextCtrl* text, std::string& name)
 
 void fillChoice(wxChoice* choice, const std::string& word)
 {
-    choice->SetStringSelection(wxString::FromUTF8(word));
+    // The toolkit's own lookup ignores case, and items may differ only in case.
+    const wxString text = wxString::FromUTF8(word);
+    int item = choice->FindString(text, true);
+    if (item == wxNOT_FOUND)
+        item = choice->FindString(text);
+    if (item != wxNOT_FOUND)
+        choice->SetSelection(item);
 }
 
 void readChoice(const wxChoice* choice, std::string& word)

@@ -50,8 +50,8 @@ void readSpin(const wxSpinCtrl* spin, std::int32_t& value);
 void fillName(wxTextCtrl* text, const std::string& name);
 void readName(const wxTextCtrl* text, std::string& name);
 
-// Selects the item that matches `word` without regard to case; with none, the
-// selection stays as it was.
+// Selects the item that is exactly `word`, else the first that matches it
+// without regard to case; with none, the selection stays as it was.
 void fillChoice(wxChoice* choice, const std::string& word);
 // The selected item's text, or an empty word when nothing is selected.
 void readChoice(const wxChoice* choice, std::string& word);

@@ -167,16 +167,6 @@ constexpr GridRow gridRows[] = {
     {&VPPDialog::m_boundsGrid, 2, &Sulnarsetup::upperBounds},
 };
 
-// Number of TWS values of the wind grid's first row, {min, max, inc}, with
-// the cells not reached counting as 0.
-double twsCount(wxGrid* windGrid)
-{
-    std::vector<double> range;
-    getGridValuesToVector(windGrid, 0, range);
-    range.resize(3, 0.0);
-    return (range[1] - range[0]) / range[2] + 1.0;
-}
-
 } // namespace
 
 void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectStore& store)
@@ -193,8 +183,8 @@ void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectSto
             if (object->type == active.typeKey)
                 choice->Append(wxString::FromUTF8(object->name));
         // A name no longer in the store leaves the choice without a selection.
-        if (!choice->SetStringSelection(wxString::FromUTF8(setup.*active.name)))
-            choice->SetSelection(wxNOT_FOUND);
+        choice->SetSelection(wxNOT_FOUND);
+        fillChoice(choice, setup.*active.name);
     }
 
     for (const GridRow& row : gridRows)
@@ -207,9 +197,16 @@ void fillVPPDialog(VPPDialog& dialog, const Sulnarsetup& setup, const CObjectSto
 
 void readVPPDialog(const VPPDialog& dialog, Sulnarsetup& setup)
 {
-    // Truncating the count toward zero lets 7.95 pass and refuses 8.45; a zero
-    // increment or missing cells give a count that is not finite.
-    const double count = twsCount(dialog.m_windGrid);
+    std::vector<double> tws;
+    getGridValuesToVector(dialog.m_windGrid, 0, tws);
+    if (tws.size() < 3) {
+        wxMessageBox("The TWS row needs three numbers: Min, Max and Inc.", "Error", wxOK | wxICON_ERROR);
+        return;
+    }
+    // Number of TWS values, {min, max, inc}. Truncating it toward zero lets
+    // 7.95 pass and refuses 8.45; a zero increment gives a count that is not
+    // finite, which is refused as too many.
+    const double count = (tws[1] - tws[0]) / tws[2] + 1.0;
     if (!std::isfinite(count) || count >= 8.0) {
         wxMessageBox("Too many TWS values. Maximum is 7.", "Error", wxOK | wxICON_ERROR);
         return;

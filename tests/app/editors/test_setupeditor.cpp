@@ -29,13 +29,16 @@ void typeRow(wxGrid* grid, int r, const std::vector<const char*>& cells)
 
 TEST_F(SetupEditor, ShowsTheSetupAndCancelChangesNothing)
 {
+    // Another main sail whose name differs only in case: the setup's own stays selected.
+    add("MAIN", {{"Name", "main 10m"}});
+    setup->mainName = "main 10m";
     const nlohmann::json before = setup->makeJSON();
     edit<VPPDialog>(*setup, ([](VPPDialog& d) {
         EXPECT_EQ(d.GetTitle(), "Edit VPP Setup");
         EXPECT_EQ(d.m_boundsGrid->GetCellValue(2, 3), "10.000000");
         // Setups are never listed; "-" comes first.
         EXPECT_EQ(items(d.m_hullChoice), (std::vector<wxString>{"-", "Cruiser 10m hull"}));
-        EXPECT_EQ(d.m_mainChoice->GetStringSelection(), "Main 10m");
+        EXPECT_EQ(d.m_mainChoice->GetStringSelection(), "main 10m");
         d.m_name->SetValue("changed");
         typeRow(d.m_windGrid, 0, {"1", "2", "1"});
         return wxID_CANCEL;
@@ -71,18 +74,22 @@ TEST_F(SetupEditor, OkWritesEveryFieldAndRowsEndAtTheirFirstNonNumber)
     EXPECT_EQ(setup->makeJSON(), expected);
 }
 
-TEST_F(SetupEditor, TooManyTwsValuesLeaveTheSetupAsItWas)
+TEST_F(SetupEditor, RefusedTwsRowsLeaveTheSetupAsItWas)
 {
-    const std::pair<std::vector<const char*>, bool> cases[] = {
-        {{"4", "16", "2"}, true},    // 7 values
-        {{"4", "17.9", "2"}, true},  // 7.95, truncated to 7
-        {{"4", "18.9", "2"}, false}, // 8.45, truncated to 8
-        {{"4", "20", "2"}, false},   // 9
-        {{"4", "16", "0"}, false},   // no increment
-        {{"4", "", ""}, false},      // missing values count as 0
-        {{"16", "4", "2"}, true},    // a negative count
+    const char* const tooMany = "Too many TWS values. Maximum is 7.";
+    const char* const notNumbers = "The TWS row needs three numbers: Min, Max and Inc.";
+    // The row, and the message that refuses it (none: accepted).
+    const std::pair<std::vector<const char*>, const char*> cases[] = {
+        {{"4", "16", "2"}, nullptr},   // 7 values
+        {{"4", "17.9", "2"}, nullptr}, // 7.95, truncated to 7
+        {{"4", "18.9", "2"}, tooMany}, // 8.45, truncated to 8
+        {{"4", "20", "2"}, tooMany},   // 9
+        {{"4", "16", "0"}, tooMany},   // no increment: infinitely many
+        {{"4", "4", "0"}, tooMany},    // no increment, 0 / 0
+        {{"4", "", ""}, notNumbers},   {{"abc", "16", "2"}, notNumbers},
+        {{"16", "4", "2"}, nullptr},   // a negative count
     };
-    for (const auto& [tws, accepted] : cases) {
+    for (const auto& [tws, message] : cases) {
         SCOPED_TRACE(std::string(tws[0]) + " " + tws[1] + " " + tws[2]);
         const nlohmann::json before = setup->makeJSON();
         const auto answer = [&](VPPDialog& d) {
@@ -90,13 +97,13 @@ TEST_F(SetupEditor, TooManyTwsValuesLeaveTheSetupAsItWas)
             typeRow(d.m_windGrid, 0, tws);
             return wxID_OK;
         };
-        if (accepted) {
+        if (!message) {
             edit<VPPDialog>(*setup, answer);
             EXPECT_NE(setup->makeJSON()["SearchGlobal"], before["SearchGlobal"]);
         } else {
             wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, frame->m_objectTree, leaf("VPPsetup", "Upwind with jib"));
             wxTEST_DIALOG(frame->m_objectTree->GetEventHandler()->ProcessEvent(activate), AnswerSetup(answer),
-                          expectError("Too many TWS values. Maximum is 7."));
+                          expectError(message));
             EXPECT_EQ(setup->makeJSON(), before);
         }
     }
