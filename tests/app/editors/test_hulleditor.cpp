@@ -70,7 +70,7 @@ TEST_F(HullEditor, OkWritesEveryFieldAndTheEstimates)
         {"LCF", -1.5}, {"GMl", 30.125}, {"xFPP", -0.75}, {"Lrefratio", 0.8}, {"ck", 1.05}, {"bk", 1.55},
         {"TCRk", 0.105}, {"TRk", 0.55}, {"Ak", 1.65}, {"Sk", 3.35}, {"Vk", 0.35}, {"Lambda_k", -12}, {"Zcbk", 0.75},
         {"LCE_k", -4.5}, {"VCE_k", -1.35}, {"cr", 0.45}, {"br", 1.15}, {"TCRr", 0.09}, {"Ar", 0.52}, {"Sr", 1.05},
-        {"Lambda_r", 7}, {"LCE_r", -9.5}, {"VCE_r", -0.65}, {"mCrew", 350}, {"yCrewMax", 1.55},
+        {"Lambda_r", 7}, {"LCE_r", -9.5}, {"VCE_r", -0.65}, {"mCrew", 300.5}, {"yCrewMax", 1.55},
         {"maxRightingMoment", 45000}, {"Alat", 7.25}};
     CKeuningHYDRO& h = *hull;
     nlohmann::json expected = h.makeJSON();
@@ -93,6 +93,7 @@ TEST_F(HullEditor, OkWritesEveryFieldAndTheEstimates)
     }));
     for (const auto& [key, value] : numbers)
         expected[key] = value;
+    expected["mCrew"] = 300.0; // shown without decimals, rounded
     expected["Name"] = "Rumpf Ü";
     expected["Sc"] = 32.267;
     expected["useTabulatedHeeledDimensions"] = true;
