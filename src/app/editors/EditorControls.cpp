@@ -57,8 +57,8 @@ void acceptDecimalPoint([[maybe_unused]] wxWindow* spin)
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
 {
     auto* spin = new EditorSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                                   wxDefaultSize, wxSP_ARROW_KEYS, range.min, range.max, initial,
-                                                   range.increment);
+                                                  wxDefaultSize, wxSP_ARROW_KEYS, range.min, range.max, initial,
+                                                  range.increment);
     spin->SetDigits(range.digits);
     if (range.digits == 0)
         acceptDecimalPoint(spin);
