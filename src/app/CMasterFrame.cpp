@@ -19,6 +19,7 @@
 #include <wx/treectrl.h>
 #include <wx/wrapsizer.h>
 
+#include "EditorControls.h"
 #include "Pictures.h"
 
 namespace {
@@ -284,6 +285,8 @@ void CMasterFrame::buildPolarPage()
     ticksRow->Add(m_minorTickLabel, 0, wxALL, 5);
     m_minorTickSpin = new wxSpinCtrl(plotParent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                      wxSP_ARROW_KEYS, 1, 10, 5);
+    for (wxSpinCtrl* spin : {m_majorTickSpin, m_minorTickSpin})
+        acceptDecimalPoint(spin);
     ticksRow->Add(m_minorTickSpin, 0, wxALL, 5);
     plotBox->Add(ticksRow, 1, wxEXPAND, 5);
 

@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 
 #include "CObjectStore.h"
+#include "EditorControls.h"
 #include "HelperFcts.h"
 #include "Translate.h"
 
@@ -61,11 +62,13 @@ PreferencesDialog::PreferencesDialog(wxWindow* parent, wxWindowID id, const wxSt
     for (wxSpinCtrlDouble* spin : {m_leewaySpin, m_heelSpin}) {
         spin->SetIncrement(1);
         spin->SetDigits(0);
+        acceptDecimalPoint(spin);
     }
 
     grid = addGroup(this, mainSizer, tr("Global Optimization Parameters"), box);
     m_globalGuessesLabel = addLabel(box, grid, "Global Guesses for Speed Flat and Reef:");
     m_globalGuessesSpin = addSpin<wxSpinCtrl>(box, grid, 3, 9, 3);
+    acceptDecimalPoint(m_globalGuessesSpin);
 
     m_buttonSizer = new wxStdDialogButtonSizer();
     m_buttonSizerOK = new wxButton(this, wxID_OK);

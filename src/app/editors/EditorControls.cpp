@@ -42,6 +42,8 @@ public:
     bool edited = false;
 };
 
+} // namespace
+
 // GTK's numeric mode drops a decimal point typed into a control without
 // digits, so "4.3" would become 43; without it the typed number is read whole
 // and shown rounded, and text after the number is ignored as before.
@@ -51,8 +53,6 @@ void acceptDecimalPoint([[maybe_unused]] wxWindow* spin)
     gtk_spin_button_set_numeric(spin->GetHandle(), false);
 #endif
 }
-
-} // namespace
 
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
 {

@@ -31,6 +31,10 @@ wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range = {}, 
 // An integer spin control with arrow keys from `min` to `max`, starting at `initial`.
 wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial = 0);
 
+// Lets a spin control that shows no decimals take a typed decimal point:
+// the number typed is read whole and shown rounded, instead of "4.3" becoming 43.
+void acceptDecimalPoint(wxWindow* spin);
+
 // Shows the field's value; the control clamps it to its range. Sends no event.
 void fillSpin(wxSpinCtrlDouble* spin, double value);
 void fillSpin(wxSpinCtrl* spin, std::int32_t value);

@@ -3,6 +3,7 @@
 
 #include "EditorTest.h"
 
+#include "MiscDialogs.h"
 #include "VPPDialog.h"
 #include "mykeuningHYDRODialog.h"
 
@@ -51,6 +52,24 @@ TEST_F(EditorInput, OkStoresCellsStillBeingTypedAndEstimates)
         });
         EXPECT_EQ(object->makeJSON(), expected);
     }
+}
+
+// Spin controls without decimals outside the editors take a typed decimal
+// point too: the number stored is the one typed, or it rounded.
+TEST_F(EditorInput, DecimalsTypedIntoPreferencesAndTickControls)
+{
+    wxTEST_DIALOG(menu(wxID_PREFERENCES), AnswerDialog<PreferencesDialog>([](PreferencesDialog& d) {
+                      type(d.m_leewaySpin, "4.3");
+                      type(d.m_heelSpin, "30.5");
+                      type(d.m_globalGuessesSpin, "4.4");
+                      return wxID_OK;
+                  }));
+    EXPECT_TRUE(store().diagramLeeway == 4.3 || store().diagramLeeway == 4.0) << store().diagramLeeway;
+    EXPECT_TRUE(store().diagramHeel >= 30.0 && store().diagramHeel <= 31.0) << store().diagramHeel;
+    EXPECT_EQ(store().globalGuessCount, 4);
+    type(frame->m_majorTickSpin, "45.2");
+    type(frame->m_minorTickSpin, "2.2");
+    EXPECT_EQ(std::tuple(frame->m_majorTickSpin->GetValue(), frame->m_minorTickSpin->GetValue()), std::tuple(45, 2));
 }
 
 // OK with nothing touched keeps every stored value, also where a control shows
