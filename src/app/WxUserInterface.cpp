@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include <wx/app.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
-#include <wx/utils.h>
 
 #include "RunWindows.h"
 #include "SailEditors.h"
@@ -51,6 +51,7 @@ void WxUserInterface::progressBegin()
             event.Skip();
     });
     gaugeFrame->Update();
+    otherWindowsDisabled = std::make_unique<wxWindowDisabler>(gaugeFrame.get());
 }
 
 void WxUserInterface::progressUpdate(int percent)
@@ -62,11 +63,12 @@ void WxUserInterface::progressUpdate(int percent)
         return;
     gaugeFrame->gauge->SetValue(value);
     // Let the toolkit paint the gauge while every other window stays disabled.
-    wxSafeYield(gaugeFrame.get(), true);
+    wxTheApp->Yield(true);
 }
 
 void WxUserInterface::progressEnd()
 {
+    otherWindowsDisabled.reset();
     if (gaugeFrame)
         gaugeFrame->Destroy();
     gaugeFrame = nullptr;

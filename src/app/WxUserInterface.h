@@ -3,8 +3,10 @@
 // error log, the progress window, the sweep-range dialog and the editors of
 // the design objects.
 
+#include <memory>
 #include <type_traits>
 
+#include <wx/utils.h>
 #include <wx/weakref.h>
 
 #include "RunWindows.h"
@@ -37,4 +39,7 @@ public:
 
 private:
     wxWeakRef<GaugeFrame> gaugeFrame;
+    // Every other window is disabled once for the whole run: disabling and
+    // enabling them at each step of the gauge took most of a run's time.
+    std::unique_ptr<wxWindowDisabler> otherWindowsDisabled;
 };

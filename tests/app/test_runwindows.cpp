@@ -59,6 +59,9 @@ TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
 
 TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
 {
+    // Every other window stays disabled from the run's start to its end.
+    auto* other = new wxFrame(nullptr, wxID_ANY, "Other");
+    other->Show();
     ui.progressBegin();
     GaugeFrame* frame = ui.progressWindow();
     ASSERT_TRUE(frame && frame->GetTitle() == "Progress" && frame->IsShown());
@@ -66,7 +69,7 @@ TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
     EXPECT_EQ(frame->gauge->GetRect(), wxRect(20, 20, 250, 30));
     for (const auto& [given, shown] : {std::pair{42, 42}, {130, 100}, {-5, 0}}) {
         ui.progressUpdate(given);
-        EXPECT_EQ(frame->gauge->GetValue(), shown);
+        EXPECT_TRUE(frame->gauge->GetValue() == shown && !other->IsEnabled());
     }
     // The user cannot close it while the run goes on.
     EXPECT_FALSE(frame->Close());
@@ -74,7 +77,8 @@ TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
     EXPECT_EQ(ui.progressWindow(), frame);
     ui.progressEnd();
     pumpEvents(50);
-    EXPECT_EQ(ui.progressWindow(), nullptr);
+    EXPECT_TRUE(ui.progressWindow() == nullptr && other->IsEnabled());
+    other->Destroy();
 }
 
 } // namespace
