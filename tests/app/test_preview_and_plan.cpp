@@ -4,6 +4,7 @@
 // with the example project loaded.
 
 #include <cmath>
+#include <cstdlib>
 
 #include <wx/spinctrl.h>
 
@@ -171,4 +172,12 @@ TEST_F(MainFrameTest, PlanAndPreviewFirstWithoutThenInTheWindow)
     select("KeuningHYDRO", "Cruiser 10m hull");
     EXPECT_EQ(layers(frame->browserPlot(), 2)[0], "Ru [N] upright resistance 0");
     EXPECT_TRUE(frame->browserPlot()->GetDesiredXmax() == 1 && frame->browserPlot()->GetDesiredYmax() == 1);
+}
+
+// An area of 1e80 m² is shown whole, not cut at 63 characters.
+TEST(SailPreview, HugeAreaWrittenWhole)
+{
+    const CJib jib({{"Name", "J"}, {"HLUmax", 1e40}, {"HLPmax", 1e40}}, "JIB");
+    const std::string line = sailPreview(jib, "JIB")->areaLine;
+    EXPECT_DOUBLE_EQ(std::strtod(line.c_str() + 8, nullptr), jib.getArea(1e40, 1e40, 0.325, 1.0, false)[0]);
 }

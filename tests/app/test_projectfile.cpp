@@ -6,11 +6,13 @@
 TEST(ProjectText, BlockCommentsGoAndOnlyAnObjectRootIsRead)
 {
     // The first closing ends the comment and may not reuse the opening star;
-    // unterminated comments, line comments and markers inside strings stay.
+    // unterminated comments, line comments and markers inside strings stay, and a
+    // text cut off right after a backslash inside a string is left as it is.
     const std::pair<std::string, std::string> cases[] = {
         {"a/* x\n y */b/**/c\n", "abc\n"}, {"/* one */ x /* two */", " x "}, {"/* a */ b */", " b */"},
         {"/*/ a */b", "b"},                {"a /* b", "a /* b"},             {"a // b\n", "a // b\n"},
-        {"{\"Name\": \"x\\\"/*y*/z\"} /* \" */", "{\"Name\": \"x\\\"/*y*/z\"} "}};
+        {"{\"Name\": \"x\\\"/*y*/z\"} /* \" */", "{\"Name\": \"x\\\"/*y*/z\"} "},
+        {"/* c */{\"a\": \"b\\", "{\"a\": \"b\\"}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(removeBlockComments(text), expected) << text;
 
