@@ -71,12 +71,19 @@ protected:
                 lines.push_back(i);
         return lines;
     }
-    static bool same(Canvas& a, Canvas& b)
+    // The box around the pixels in which two drawings of one size differ.
+    static wxRect difference(Canvas& a, Canvas& b)
     {
         const wxImage i = a.snapshot(), j = b.snapshot();
-        return i.GetSize() == j.GetSize()
-               && std::equal(i.GetData(), i.GetData() + 3 * i.GetWidth() * i.GetHeight(), j.GetData());
+        wxRect box;
+        for (int y = 0; y < i.GetHeight(); ++y)
+            for (int x = 0; x < i.GetWidth(); ++x)
+                if (!std::equal(i.GetData() + 3 * (y * i.GetWidth() + x), i.GetData() + 3 * (y * i.GetWidth() + x + 1),
+                                j.GetData() + 3 * (y * i.GetWidth() + x)))
+                    box.Union(wxRect(x, y, 1, 1));
+        return box;
     }
+    static bool same(Canvas& a, Canvas& b) { return difference(a, b).IsEmpty(); }
 };
 
 TEST_F(AxisDrawing, LinePositionForEveryPlacement)
@@ -181,10 +188,49 @@ TEST_F(AxisDrawing, VerticalAxisLabelFormatsAndGridLines)
     plScaleX grid("Name", plAXIS_BORDER_BOTTOM_OR_LEFT, false, 0);
     auto c = draw(grid, 300, 200);
     EXPECT_TRUE(c->inked(wxRect(200, 0, 1, 100)) > 20 && c->inked(wxRect(200, 0, 1, 100)) < 100);
-    EXPECT_EQ(c->inked(wxRect(210, 0, 1, 100)), 0);
-    // The name at the bottom right, above the labels.
-    const int labelH = text.dc.GetTextExtent("100").y;
-    EXPECT_GT(c->inked(wxRect(300 - name.x - 4, 199 - 8 - name.y - labelH, name.x, name.y)), 0);
+    EXPECT_EQ(c->inked(wxRect(210, 0, 1, 100)), 0);}
+
+// The name changes only the pixels of its own box: at the right end of a horizontal axis, at
+// the top of a vertical one, or centred, or turned, in a margin wide enough for it.
+TEST_F(AxisDrawing, NameOfEachPlacement)
+{
+    // 300 x 200 pixels, margins 50, 60, 50, 60: the plot area 180 x 100 shows x -90..90 and y
+    // 20..70. Scales 1 and 2, posX -150, posY 95: the origin's column 150, row 190. Labels "-100",
+    // "0", "100" (only "0" inside the margins) and "40.00" to "90.00".
+    window->SetMargins(50, 60, 50, 60), fit(-90, 90, 20, 70, 300, 200);
+    Canvas text(1, 1); text.dc.SetFont(*wxSMALL_FONT);
+    const wxSize t = text.dc.GetTextExtent("Name");
+    const int w = t.x, h = t.y, lh = text.dc.GetTextExtent("0").y, turnedY = ((100 + w) >> 1) - w;
+    int lw = 0;
+    for (int v = 40; v <= 90; v += 10)
+        lw = std::max(lw, text.dc.GetTextExtent(wxString::Format("%d.00", v)).x);
+    // Vertical, placement, inside the margins, the name's box.
+    const std::tuple<bool, int, bool, wxRect> cases[] = {
+        {false, plAXIS_TOP_OR_RIGHT, false, {296 - w, 40 + 4, w, h}},
+        {false, plAXIS_TOP_OR_RIGHT, true, {(180 - w) >> 1, 50 - 6 - h - lh, w, h}},
+        {false, plAXIS_AT_ORIGIN, false, {296 - w, 190 - 4 - h, w, h}},
+        {false, plAXIS_BOTTOM_OR_LEFT, false, {296 - w, 160 - 4 - h, w, h}},
+        {false, plAXIS_BOTTOM_OR_LEFT, true, {(180 - w) >> 1, 150 + 6 + lh, w, h}},
+        {false, plAXIS_BORDER_BOTTOM_OR_LEFT, false, {296 - w, 199 - 8 - h - lh, w, h}},
+        {false, plAXIS_BORDER_TOP_OR_RIGHT, false, {296 - w, 1 + 6 + lh, w, h}},
+        {true, plAXIS_TOP_OR_RIGHT, false, {240 - w - 4, 4, w, h}},
+        {true, plAXIS_TOP_OR_RIGHT, true, {240 + 6 + lw, turnedY, h, w}},
+        {true, plAXIS_AT_ORIGIN, false, {150 + 4, 4, w, h}},
+        {true, plAXIS_BOTTOM_OR_LEFT, false, {60 + 4, 4, w, h}},
+        {true, plAXIS_BOTTOM_OR_LEFT, true, {60 - 6 - lw - h, turnedY, h, w}},
+        {true, plAXIS_BORDER_BOTTOM_OR_LEFT, false, {lw + 8, 4, w, h}},
+        {true, plAXIS_BORDER_TOP_OR_RIGHT, false, {299 - 6 - w - lw, 4, w, h}}};
+    for (const auto& [vertical, flags, inside, box] : cases) {
+        SCOPED_TRACE(testing::Message() << (vertical ? "y" : "x") << " flags " << flags << (inside ? " inside" : ""));
+        std::unique_ptr<plLayer> axis(vertical ? static_cast<plLayer*>(new plScaleY("Name", flags, true))
+                                               : new plScaleX("Name", flags, true, 0));
+        axis->SetDrawOutsideMargins(!inside);
+        const auto named = draw(*axis, 300, 200);
+        axis->SetName("");
+        const wxRect ink = difference(*named, *draw(*axis, 300, 200));
+        EXPECT_TRUE(!ink.IsEmpty() && wxRect(box).Inflate(1).Contains(ink)) << ink.x << ", " << ink.y << " " << ink.width
+                                                                            << " x " << ink.height;
+    }
 }
 
 } // namespace

@@ -159,6 +159,23 @@ TEST_F(CurvePixels, SegmentsPointsAndClipping)
     EXPECT_FALSE(c->white(150, 50) && c->white(149, 50));
     EXPECT_EQ(c->inked(wxRect(0, 0, 10, 100)), 0);
     EXPECT_GT(c->inked(wxRect(10, 75, 10, 6)), 0);
+
+    // Margins 10, 20, 30, 40: points on the band's edges x 40 and 180, y 10 and 70 are drawn,
+    // those a pixel beyond only when drawing may cover the margins. A line along the top edge
+    // is drawn from the left edge to the right one, a pixel above it nothing.
+    window->SetMargins(10, 20, 30, 40);
+    std::unique_ptr<plFXYVector> edges(
+        makeCurve({40, 39, 180, 181, 100, 100, 100, 100}, {50, 50, 50, 50, 90, 91, 30, 29}, "", 0, false));
+    for (bool clip : {true, false}) {
+        edges->SetDrawOutsideMargins(!clip);
+        c = draw(*edges);
+        expectPixels(*c, {{40, 50}, {180, 50}, {100, 10}, {100, 70}}, {});
+        EXPECT_EQ(c->inked(), clip ? 4 : 8);
+    }
+    c = curve({0, 200}, {90, 90}, true);
+    expectPixels(*c, {{40, 10}, {179, 10}}, {{39, 10}});
+    EXPECT_EQ(c->inked(), c->inked(wxRect(40, 10, 141, 1)));
+    EXPECT_EQ(curve({0, 200}, {91, 91}, true)->inked(), 0);
 }
 
 // y = x / 2, x = y / 2 and a step as function layers.
@@ -215,6 +232,12 @@ TEST_F(CurvePixels, PolygonOutlineNameAndBitmap)
     expectPixels(*c, {{70, 70}, {70, 30}, {50, 50}, {90, 50}}, {{70, 50}});
     const wxSize t = c->dc.GetTextExtent("square");
     EXPECT_GT(c->inked(wxRect(90 - t.x - 8, 30 - 8 - t.y, t.x, t.y)), 0);
+    // Zoomed in about pixel (60, 30), plot (60, 70): posX 20, posY 90 at scale 1.5. Edges at x
+    // (50 - 20) * 1.5 and (90 - 20) * 1.5, y (90 - 70) * 1.5 and (90 - 30) * 1.5.
+    window->ZoomIn(wxPoint(60, 30));
+    c = draw(p);
+    expectPixels(*c, {{75, 90}, {75, 30}, {45, 60}, {105, 60}}, {{75, 60}, {44, 60}, {106, 60}, {75, 29}, {75, 91}});
+    EXPECT_GT(c->inked(wxRect(105 - t.x - 8, 30 - 8 - t.y, t.x, t.y)), 0);
     LogCapture log;
     plBitmapLayer b;
     b.SetBitmap(wxImage(), 0, 0, 1, 1);
@@ -233,6 +256,13 @@ TEST_F(CurvePixels, PolygonOutlineNameAndBitmap)
               (std::vector{*wxRED, *wxBLUE, *wxGREEN, *wxYELLOW, *wxWHITE}));
     // Zoomed in a million times about the border of the upper quarters: only the window's
     // worth is scaled, left red, right blue. Out of view: nothing.
+    // Zoomed in about pixel (60, 30), plot (60, 35): posX 20, posY 45, scales 1.5 and 3. The image
+    // spans x -30..120 and y -15..135; its quarters meet at x 45, y 60.
+    window->ZoomIn(wxPoint(60, 30));
+    c = draw(b);
+    EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 120, 100));
+    EXPECT_EQ((std::vector{c->at(44, 59), c->at(45, 59), c->at(44, 60), c->at(119, 99), c->at(120, 50)}),
+              (std::vector{*wxRED, *wxBLUE, *wxGREEN, *wxYELLOW, *wxWHITE}));
     fit(50 - 1e-4, 50 + 1e-4, 37.5 - 0.5e-4, 37.5 + 0.5e-4, 200, 100);
     c = draw(b);
     EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 200, 100));
