@@ -104,28 +104,32 @@ TEST_F(AxisDrawing, LinePositionForEveryPlacement)
     }
 }
 
-// The horizontal axis through the origin at scale 50 (step 1, "%.2f") and at
-// scale 5 (step 10, "%.f"), against a drawing made by hand: the line at the
-// origin, 4-pixel ticks below it, and every labelStep-th label centred below.
+// The horizontal axis through the origin at scale 50 (step 1, "%.2f") and on the bottom border
+// at scale 5 (step 10, "%.f"), against a drawing made by hand: the line, 4-pixel ticks below it
+// (above it on the border), and every labelStep-th label centred below (above) them.
 TEST_F(AxisDrawing, HorizontalTicksAndLabels)
 {
-    // First tick, step, scale and label format; eight ticks over 400 pixels, origin on row 50.
-    for (const auto& [xmin, step, scale, format] : {std::tuple{-2.0, 1.0, 50.0, "%.2f"}, {-20.0, 10.0, 5.0, "%.f"}}) {
+    // First tick, step, scale, label format, placement, the line's row and the ticks' direction;
+    // eight ticks over 400 pixels, origin on row 50.
+    for (const auto& [xmin, step, scale, format, flags, row, dir] :
+         {std::tuple{-2.0, 1.0, 50.0, "%.2f", plAXIS_AT_ORIGIN, 50, 4},
+          {-20.0, 10.0, 5.0, "%.f", plAXIS_BORDER_BOTTOM_OR_LEFT, 99, -4}}) {
         SCOPED_TRACE(format);
         fit(xmin, xmin + 8 * step, -1, 1, 400, 100);
         ASSERT_DOUBLE_EQ(window->GetScaleX(), scale);
-        plScaleX axis("", plAXIS_AT_ORIGIN, true, 0);
+        plScaleX axis("", flags, true, 0);
         Canvas expected(400, 100);
         wxDC& dc = expected.dc;
-        dc.SetPen(*wxGREY_PEN), dc.SetFont(*wxSMALL_FONT), dc.DrawLine(0, 50, 400, 50);
+        dc.SetPen(*wxGREY_PEN), dc.SetFont(*wxSMALL_FONT), dc.DrawLine(0, row, 400, row);
         int labelW = 0;
         for (int i = 0; i < 8; ++i) {
-            dc.DrawLine(int(i * step * scale), 50, int(i * step * scale), 54);
+            dc.DrawLine(int(i * step * scale), row, int(i * step * scale), row + dir);
             labelW = std::max(labelW, dc.GetTextExtent(wxString::Format(format, xmin + i * step)).x);
         }
         for (int i = 0; i < 8; i += int(std::ceil((labelW + 64) / step / scale))) {
             const wxString label = wxString::Format(format, xmin + i * step);
-            dc.DrawText(label, int(i * step * scale) - dc.GetTextExtent(label).x / 2, 54);
+            const wxSize t = dc.GetTextExtent(label);
+            dc.DrawText(label, int(i * step * scale) - t.x / 2, dir > 0 ? row + 4 : row - 4 - t.y);
         }
         EXPECT_TRUE(same(*draw(axis, 400, 100), expected));
     }

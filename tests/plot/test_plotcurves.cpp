@@ -22,19 +22,19 @@ TEST(LayerData, CurvePolygonAndEllipseShapes)
         c.SetData(xs, ys);
         EXPECT_EQ((std::array{c.GetMinX(), c.GetMaxX(), c.GetMinY(), c.GetMaxY()}), bounds) << xs.size();
     }
-    // A polygon's base (1, 2) turned a quarter: local (1, 0) is (1, 3). Empty: no bounds.
+    // A polygon's base (1, 2) turned a quarter: local (1, 1) is (0, 3). Empty: no bounds.
     // Closed: the first point again at the end. Different lengths are refused and the shape
     // kept; no points empty it.
     plPolygon p("triangle");
     p.SetCoordinateBase(1, 2, M_PI / 2);
     double x = 0, y = 0;
-    p.TranslatePoint(1, 0, x, y);
-    EXPECT_NEAR(std::hypot(x - 1, y - 3), 0, 1e-12);
+    p.TranslatePoint(1, 1, x, y);
+    EXPECT_NEAR(std::hypot(x, y - 3), 0, 1e-12);
     EXPECT_FALSE(p.HasBBox());
-    p.setPoints({0, 2, 0}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
+    p.setPoints({0, 2, 1}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
     EXPECT_EQ((std::array{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::array{10.0, 12.0, 20.0, 21.0}));
     p.setPoints({1, 2}, {1}, false);
-    EXPECT_EQ(p.GetShapeXs(), (std::vector{0.0, 2.0, 0.0, 0.0}));
+    EXPECT_EQ(p.GetShapeXs(), (std::vector{0.0, 2.0, 1.0, 0.0}));
     EXPECT_EQ(p.GetShapeYs(), (std::vector{0.0, 0.0, 1.0, 0.0}));
     EXPECT_EQ(log.messages,
               (std::vector<std::string>{"Plot error: X and Y vector are not of the same length!",
@@ -160,12 +160,13 @@ TEST_F(CurvePixels, SegmentsPointsAndClipping)
     EXPECT_EQ(c->inked(wxRect(0, 0, 10, 100)), 0);
     EXPECT_GT(c->inked(wxRect(10, 75, 10, 6)), 0);
 
-    // Margins 10, 20, 30, 40: points on the band's edges x 40 and 180, y 10 and 70 are drawn,
-    // those a pixel beyond only when drawing may cover the margins. A line along the top edge
+    // Margins 10, 20, 30, 40: points on the band's edges x 40 and 180, y 10 and 70 (pixels
+    // truncated from 180.9 and 70.6) are drawn, those a pixel beyond only when drawing may
+    // cover the margins. A line along the top edge
     // is drawn from the left edge to the right one, a pixel above it nothing.
     window->SetMargins(10, 20, 30, 40);
     std::unique_ptr<plFXYVector> edges(
-        makeCurve({40, 39, 180, 181, 100, 100, 100, 100}, {50, 50, 50, 50, 90, 91, 30, 29}, "", 0, false));
+        makeCurve({40, 39, 180.9, 181, 100, 100, 100, 100}, {50, 50, 50, 50, 90, 91, 29.4, 29}, "", 0, false));
     for (bool clip : {true, false}) {
         edges->SetDrawOutsideMargins(!clip);
         c = draw(*edges);
@@ -186,7 +187,7 @@ struct Step : plProfile { double GetY(double x) override { return x < 100 ? 20 :
 TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
 {
     Canvas text(1, 1); text.dc.SetFont(*wxNORMAL_FONT);
-    const wxSize t = text.dc.GetTextExtent("Label");
+    const wxSize t = text.dc.GetTextExtent("Ply");
     // The curve is row 70 from x 60 to 150. The name's left edge 8 right of x 60 or its right
     // edge 8 left of x 150; its bottom 8 above row 70 or its top 8 below it.
     const std::pair<int, wxRect> cases[] = {{plNAME_ABOVE_LEFT, wxRect(68, 62 - t.y, t.x, t.y)},
@@ -194,7 +195,7 @@ TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
                                             {plNAME_BELOW_LEFT, wxRect(68, 78, t.x, t.y)},
                                             {plNAME_BELOW_RIGHT, wxRect(142 - t.x, 78, t.x, t.y)}};
     for (const auto& [placement, label] : cases) {
-        std::unique_ptr<plFXYVector> curve(makeCurve({60, 150}, {30, 30}, "Label", placement));
+        std::unique_ptr<plFXYVector> curve(makeCurve({60, 150}, {30, 30}, "Ply", placement));
         const auto c = draw(*curve);
         EXPECT_GT(c->inked(label), 0) << placement;
         EXPECT_EQ(c->inked(), c->inked(label) + c->inked(wxRect(60, 70, 91, 1))) << placement;
@@ -208,11 +209,12 @@ TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
     expectPixels(*plain, {{190, 5}}, {{100, 60}});
     expectPixels(*draw(fy), {{40, 20}}, {});
     expectPixels(*draw(profile), {{50, 80}, {99, 50}}, {});
-    // A function's name sits on the curve, its left edge at the column the placement gives:
-    // 8 from the left, centred, or 8 from the right.
+    // A function's name sits on the curve, its left edge at the column the placement gives: 8
+    // from the left margin (40), centred between the margins, or 8 from the right margin (20).
     const wxSize h = text.dc.GetTextExtent("half");
-    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 8}, {plNAME_BELOW_LEFT, (200 - h.x) / 2},
-                                       {plNAME_BELOW_RIGHT, 200 - h.x - 8}}) {
+    window->SetMargins(10, 20, 30, 40);
+    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 48}, {plNAME_BELOW_LEFT, (140 - h.x) / 2 + 40},
+                                       {plNAME_BELOW_RIGHT, 200 - h.x - 28}}) {
         HalfX half("half", placement);
         const auto named = draw(half);
         const wxRect label(x, 100 - x / 2, h.x, h.y);

@@ -146,7 +146,7 @@ TEST_F(PlotView, RightClickMenuHelpAndLayerList)
     // The drag moves the box and zooms nothing. Removing the box being dragged ends the
     // drag; the release then zooms normally instead of touching the deleted box.
     auto* box = new plInfoLayer(wxRect(50, 60, 40, 30), wxWHITE_BRUSH);
-    walk({{[&] { window->Fit(0, 60, 0, 40), window->AddLayer(box), drag(true, {{60, 70}, {80, 75}}); }, {10, 10, 0, 40}},
+    walk({{[&] { window->Fit(0, 60, 0, 40), window->AddLayer(box), drag(true, {{60, 70}, {70, 72}, {80, 75}}); }, {10, 10, 0, 40}},
           {[&] { EXPECT_EQ(box->GetPosition(), wxPoint(70, 65)); }, {}},
           {[&] { mouse(wxEVT_LEFT_DOWN, 75, 70, true), window->DelLayer(box, true); }, {}},
           {[&] { mouse(wxEVT_MOTION, 175, 170, true), mouse(wxEVT_LEFT_UP, 175, 170); }, {60, 40}}});
