@@ -2,6 +2,7 @@
 // every placement, and the drawn ticks and labels against a hand-made drawing.
 
 #include <cmath>
+#include <cstring>
 #include <tuple>
 
 #include "PlotTestSupport.h"
@@ -78,8 +79,7 @@ protected:
         wxRect box;
         for (int y = 0; y < i.GetHeight(); ++y)
             for (int x = 0; x < i.GetWidth(); ++x)
-                if (!std::equal(i.GetData() + 3 * (y * i.GetWidth() + x), i.GetData() + 3 * (y * i.GetWidth() + x + 1),
-                                j.GetData() + 3 * (y * i.GetWidth() + x)))
+                if (std::memcmp(i.GetData() + 3 * (y * i.GetWidth() + x), j.GetData() + 3 * (y * i.GetWidth() + x), 3))
                     box.Union(wxRect(x, y, 1, 1));
         return box;
     }
@@ -208,22 +208,16 @@ TEST_F(AxisDrawing, NameOfEachPlacement)
     int lw = 0;
     for (int v = 40; v <= 90; v += 10)
         lw = std::max(lw, text.dc.GetTextExtent(wxString::Format("%d.00", v)).x);
-    // Vertical, placement, inside the margins, the name's box.
+    // Vertical, placement (top or right 0, origin 1, bottom or left 2, borders 4 and 5), inside the
+    // margins, the name's box.
     const std::tuple<bool, int, bool, wxRect> cases[] = {
-        {false, plAXIS_TOP_OR_RIGHT, false, {296 - w, 40 + 4, w, h}},
-        {false, plAXIS_TOP_OR_RIGHT, true, {(180 - w) >> 1, 50 - 6 - h - lh, w, h}},
-        {false, plAXIS_AT_ORIGIN, false, {296 - w, 190 - 4 - h, w, h}},
-        {false, plAXIS_BOTTOM_OR_LEFT, false, {296 - w, 160 - 4 - h, w, h}},
-        {false, plAXIS_BOTTOM_OR_LEFT, true, {(180 - w) >> 1, 150 + 6 + lh, w, h}},
-        {false, plAXIS_BORDER_BOTTOM_OR_LEFT, false, {296 - w, 199 - 8 - h - lh, w, h}},
-        {false, plAXIS_BORDER_TOP_OR_RIGHT, false, {296 - w, 1 + 6 + lh, w, h}},
-        {true, plAXIS_TOP_OR_RIGHT, false, {240 - w - 4, 4, w, h}},
-        {true, plAXIS_TOP_OR_RIGHT, true, {240 + 6 + lw, turnedY, h, w}},
-        {true, plAXIS_AT_ORIGIN, false, {150 + 4, 4, w, h}},
-        {true, plAXIS_BOTTOM_OR_LEFT, false, {60 + 4, 4, w, h}},
-        {true, plAXIS_BOTTOM_OR_LEFT, true, {60 - 6 - lw - h, turnedY, h, w}},
-        {true, plAXIS_BORDER_BOTTOM_OR_LEFT, false, {lw + 8, 4, w, h}},
-        {true, plAXIS_BORDER_TOP_OR_RIGHT, false, {299 - 6 - w - lw, 4, w, h}}};
+        {false, 0, false, {296 - w, 40 + 4, w, h}},      {false, 0, true, {(180 - w) >> 1, 50 - 6 - h - lh, w, h}},
+        {false, 1, false, {296 - w, 190 - 4 - h, w, h}}, {false, 2, false, {296 - w, 160 - 4 - h, w, h}},
+        {false, 2, true, {(180 - w) >> 1, 150 + 6 + lh, w, h}}, {false, 4, false, {296 - w, 199 - 8 - h - lh, w, h}},
+        {false, 5, false, {296 - w, 1 + 6 + lh, w, h}},  {true, 0, false, {240 - w - 4, 4, w, h}},
+        {true, 0, true, {240 + 6 + lw, turnedY, h, w}},  {true, 1, false, {150 + 4, 4, w, h}},
+        {true, 2, false, {60 + 4, 4, w, h}},             {true, 2, true, {60 - 6 - lw - h, turnedY, h, w}},
+        {true, 4, false, {lw + 8, 4, w, h}},             {true, 5, false, {299 - 6 - w - lw, 4, w, h}}};
     for (const auto& [vertical, flags, inside, box] : cases) {
         SCOPED_TRACE(testing::Message() << (vertical ? "y" : "x") << " flags " << flags << (inside ? " inside" : ""));
         std::unique_ptr<plLayer> axis(vertical ? static_cast<plLayer*>(new plScaleY("Name", flags, true))
@@ -232,8 +226,8 @@ TEST_F(AxisDrawing, NameOfEachPlacement)
         const auto named = draw(*axis, 300, 200);
         axis->SetName("");
         const wxRect ink = difference(*named, *draw(*axis, 300, 200));
-        EXPECT_TRUE(!ink.IsEmpty() && wxRect(box).Inflate(1).Contains(ink)) << ink.x << ", " << ink.y << " " << ink.width
-                                                                            << " x " << ink.height;
+        EXPECT_TRUE(!ink.IsEmpty() && wxRect(box).Inflate(1).Contains(ink))
+            << wxString::Format("ink at %d, %d, %d x %d", ink.x, ink.y, ink.width, ink.height);
     }
 }
 
