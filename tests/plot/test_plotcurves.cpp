@@ -162,8 +162,8 @@ TEST_F(CurvePixels, SegmentsPointsAndClipping)
 
     // Margins 10, 20, 30, 40: points on the band's edges x 40 and 180, y 10 and 70 (pixels
     // truncated from 180.9 and 70.6) are drawn, those a pixel beyond only when drawing may
-    // cover the margins. A line along the top edge
-    // is drawn from the left edge to the right one, a pixel above it nothing.
+    // cover the margins. A line along the top edge runs from the left edge to the right one;
+    // a pixel above it, nothing is drawn.
     window->SetMargins(10, 20, 30, 40);
     std::unique_ptr<plFXYVector> edges(
         makeCurve({40, 39, 180.9, 181, 100, 100, 100, 100}, {50, 50, 50, 50, 90, 91, 29.4, 29}, "", 0, false));
