@@ -35,8 +35,6 @@ TEST(CJib, CoefficientsByAdjustabilityBlendAndFlags)
 TEST(CJib, AreaAndCentreOfEffort)
 {
     const CJib j = parsed<CJib>("{}");
-    expectPair(j.getArea(10.4, 6.0, 0.325, 1.0, false), 30.249375, 4.3453214, 1e-7);
-    expectPair(j.getArea(10.4, 6.0, 0.325, 1.0, true), 32.185335, 4.3453214, 1e-7);
     // LP 3 scales the girths by 0.5: d0 = 0.975, strips 2.00625 high;
     // 1.4625 + 2.5 h + 1.75 h + 1.125 h + 0.5625 h/2 + 0.2375 h/2.
     expectPair(j.getArea(9.0, 3.0, 0.325, 1.2, false), 13.04859375, 4.1000327, 1e-7);

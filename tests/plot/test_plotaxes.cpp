@@ -2,6 +2,7 @@
 // every placement, and the drawn ticks and labels against a hand-made drawing.
 
 #include <cmath>
+#include <cstring>
 #include <tuple>
 
 #include "PlotTestSupport.h"
@@ -71,12 +72,18 @@ protected:
                 lines.push_back(i);
         return lines;
     }
-    static bool same(Canvas& a, Canvas& b)
+    // The box around the pixels in which two drawings of one size differ.
+    static wxRect difference(Canvas& a, Canvas& b)
     {
         const wxImage i = a.snapshot(), j = b.snapshot();
-        return i.GetSize() == j.GetSize()
-               && std::equal(i.GetData(), i.GetData() + 3 * i.GetWidth() * i.GetHeight(), j.GetData());
+        wxRect box;
+        for (int y = 0; y < i.GetHeight(); ++y)
+            for (int x = 0; x < i.GetWidth(); ++x)
+                if (std::memcmp(i.GetData() + 3 * (y * i.GetWidth() + x), j.GetData() + 3 * (y * i.GetWidth() + x), 3))
+                    box.Union(wxRect(x, y, 1, 1));
+        return box;
     }
+    static bool same(Canvas& a, Canvas& b) { return difference(a, b).IsEmpty(); }
 };
 
 TEST_F(AxisDrawing, LinePositionForEveryPlacement)
@@ -97,28 +104,32 @@ TEST_F(AxisDrawing, LinePositionForEveryPlacement)
     }
 }
 
-// The horizontal axis through the origin at scale 50 (step 1, "%.2f") and at
-// scale 5 (step 10, "%.f"), against a drawing made by hand: the line at the
-// origin, 4-pixel ticks below it, and every labelStep-th label centred below.
+// The horizontal axis through the origin at scale 50 (step 1, "%.2f") and on the bottom border
+// at scale 5 (step 10, "%.f"), against a drawing made by hand: the line, 4-pixel ticks below it
+// (above it on the border), and every labelStep-th label centred below (above) them.
 TEST_F(AxisDrawing, HorizontalTicksAndLabels)
 {
-    // First tick, step, scale and label format; eight ticks over 400 pixels, origin on row 50.
-    for (const auto& [xmin, step, scale, format] : {std::tuple{-2.0, 1.0, 50.0, "%.2f"}, {-20.0, 10.0, 5.0, "%.f"}}) {
+    // First tick, step, scale, label format, placement, the line's row and the ticks' direction;
+    // eight ticks over 400 pixels, origin on row 50.
+    for (const auto& [xmin, step, scale, format, flags, row, dir] :
+         {std::tuple{-2.0, 1.0, 50.0, "%.2f", plAXIS_AT_ORIGIN, 50, 4},
+          {-20.0, 10.0, 5.0, "%.f", plAXIS_BORDER_BOTTOM_OR_LEFT, 99, -4}}) {
         SCOPED_TRACE(format);
         fit(xmin, xmin + 8 * step, -1, 1, 400, 100);
         ASSERT_DOUBLE_EQ(window->GetScaleX(), scale);
-        plScaleX axis("", plAXIS_AT_ORIGIN, true, 0);
+        plScaleX axis("", flags, true, 0);
         Canvas expected(400, 100);
         wxDC& dc = expected.dc;
-        dc.SetPen(*wxGREY_PEN), dc.SetFont(*wxSMALL_FONT), dc.DrawLine(0, 50, 400, 50);
+        dc.SetPen(*wxGREY_PEN), dc.SetFont(*wxSMALL_FONT), dc.DrawLine(0, row, 400, row);
         int labelW = 0;
         for (int i = 0; i < 8; ++i) {
-            dc.DrawLine(int(i * step * scale), 50, int(i * step * scale), 54);
+            dc.DrawLine(int(i * step * scale), row, int(i * step * scale), row + dir);
             labelW = std::max(labelW, dc.GetTextExtent(wxString::Format(format, xmin + i * step)).x);
         }
         for (int i = 0; i < 8; i += int(std::ceil((labelW + 64) / step / scale))) {
             const wxString label = wxString::Format(format, xmin + i * step);
-            dc.DrawText(label, int(i * step * scale) - dc.GetTextExtent(label).x / 2, 54);
+            const wxSize t = dc.GetTextExtent(label);
+            dc.DrawText(label, int(i * step * scale) - t.x / 2, dir > 0 ? row + 4 : row - 4 - t.y);
         }
         EXPECT_TRUE(same(*draw(axis, 400, 100), expected));
     }
@@ -148,21 +159,6 @@ TEST_F(AxisDrawing, VerticalAxisLabelFormatsAndGridLines)
             EXPECT_EQ(c->inked(wxRect(labelsRight ? x + 6 : x - 30, 197 - 2 * v, 24, 7)) > 0, v % 20 == 0) << v;
     }
 
-    // Inside the left margin the name is turned along the axis when the margin holds it,
-    // else written at the top right of the line. Nothing else lies right of the line.
-    Canvas text(10, 10); text.dc.SetFont(*wxSMALL_FONT);
-    const wxSize name = text.dc.GetTextExtent("Name");
-    const int labelW = text.dc.GetTextExtent("100.00").x;
-    for (int margin : {150, 20}) {
-        window->SetMargins(0, 0, 0, margin), fit(0, 10, 0, 100, 400, 200);
-        plScaleY y("Name", plAXIS_BOTTOM_OR_LEFT, true); y.SetDrawOutsideMargins(false);
-        const auto c = draw(y, 400, 200);
-        const wxRect turned(margin - 6 - labelW - name.y, 100 - name.x / 2 - 1, name.y + 1, name.x + 2);
-        const wxRect flat(margin + 4, 4, name.x, name.y);
-        EXPECT_EQ(std::pair(c->inked(turned) > 0, c->inked(flat) > 0), std::pair(margin == 150, margin == 20)) << margin;
-        EXPECT_EQ(c->inked(wxRect(margin + 1, 0, 400, 200)), c->inked(flat)) << margin;
-    }
-
     window->SetMargins(0, 0, 0, 0);
     const auto render = [&](plScaleY axis, const char* format) { return axis.SetLabelFormat(format), draw(axis, 200, 300); };
     const plScaleY y("", plAXIS_BORDER_BOTTOM_OR_LEFT, true);
@@ -182,9 +178,46 @@ TEST_F(AxisDrawing, VerticalAxisLabelFormatsAndGridLines)
     auto c = draw(grid, 300, 200);
     EXPECT_TRUE(c->inked(wxRect(200, 0, 1, 100)) > 20 && c->inked(wxRect(200, 0, 1, 100)) < 100);
     EXPECT_EQ(c->inked(wxRect(210, 0, 1, 100)), 0);
-    // The name at the bottom right, above the labels.
-    const int labelH = text.dc.GetTextExtent("100").y;
-    EXPECT_GT(c->inked(wxRect(300 - name.x - 4, 199 - 8 - name.y - labelH, name.x, name.y)), 0);
+}
+
+// The name changes only the pixels of its own box: at the right end of a horizontal axis, at
+// the top of a vertical one, or centred, or turned, in a margin wide enough for it.
+TEST_F(AxisDrawing, NameOfEachPlacement)
+{
+    // 300 x 200 pixels, margins 50, 60, 50, 60: the plot area 180 x 100 shows x -90..90 and y
+    // 20..70. Scales 1 and 2, posX -150, posY 95: the origin's column 150, row 190. Labels "-100",
+    // "0", "100" (only "0" inside the margins) and "40.00" to "90.00".
+    window->SetMargins(50, 60, 50, 60), fit(-90, 90, 20, 70, 300, 200);
+    Canvas text(1, 1); text.dc.SetFont(*wxSMALL_FONT);
+    const wxSize t = text.dc.GetTextExtent("Name");
+    const int w = t.x, h = t.y, lh = text.dc.GetTextExtent("0").y, turnedY = ((100 + w) >> 1) - w;
+    int lw = 0;
+    for (int v = 40; v <= 90; v += 10)
+        lw = std::max(lw, text.dc.GetTextExtent(wxString::Format("%d.00", v)).x);
+    // Vertical, placement (top or right 0, origin 1, bottom or left 2, borders 4 and 5), drawn inside
+    // these margins (1) or inside margins of 10 too narrow for the name (2), the name's box.
+    const std::tuple<bool, int, int, wxRect> cases[] = {
+        {false, 0, 0, {296 - w, 40 + 4, w, h}},              {false, 0, 1, {(180 - w) >> 1, 50 - 6 - h - lh, w, h}},
+        {false, 1, 0, {296 - w, 190 - 4 - h, w, h}},         {false, 2, 0, {296 - w, 160 - 4 - h, w, h}},
+        {false, 2, 1, {(180 - w) >> 1, 150 + 6 + lh, w, h}}, {false, 4, 0, {296 - w, 199 - 8 - h - lh, w, h}},
+        {false, 5, 0, {296 - w, 1 + 6 + lh, w, h}},          {false, 0, 2, {296 - w, 10 + 4, w, h}},
+        {false, 2, 2, {296 - w, 190 - 4 - h, w, h}},         {true, 0, 0, {240 - w - 4, 4, w, h}},
+        {true, 0, 1, {240 + 6 + lw, turnedY, h, w}},         {true, 1, 0, {150 + 4, 4, w, h}},
+        {true, 2, 0, {60 + 4, 4, w, h}},                     {true, 2, 1, {60 - 6 - lw - h, turnedY, h, w}},
+        {true, 4, 0, {lw + 8, 4, w, h}},                     {true, 5, 0, {299 - 6 - w - lw, 4, w, h}},
+        {true, 0, 2, {290 - w - 4, 4, w, h}},                {true, 2, 2, {10 + 4, 4, w, h}}};
+    for (const auto& [vertical, flags, inside, box] : cases) {
+        SCOPED_TRACE(testing::Message() << (vertical ? "y" : "x") << " flags " << flags << " inside " << inside);
+        inside == 2 ? window->SetMargins(10, 10, 10, 10) : window->SetMargins(50, 60, 50, 60);
+        std::unique_ptr<plLayer> axis(vertical ? static_cast<plLayer*>(new plScaleY("Name", flags, true))
+                                               : new plScaleX("Name", flags, true, 0));
+        axis->SetDrawOutsideMargins(!inside);
+        const auto named = draw(*axis, 300, 200);
+        axis->SetName("");
+        const wxRect ink = difference(*named, *draw(*axis, 300, 200));
+        EXPECT_TRUE(!ink.IsEmpty() && wxRect(box).Inflate(1).Contains(ink))
+            << wxString::Format("ink at %d, %d, %d x %d", ink.x, ink.y, ink.width, ink.height);
+    }
 }
 
 } // namespace

@@ -22,19 +22,19 @@ TEST(LayerData, CurvePolygonAndEllipseShapes)
         c.SetData(xs, ys);
         EXPECT_EQ((std::array{c.GetMinX(), c.GetMaxX(), c.GetMinY(), c.GetMaxY()}), bounds) << xs.size();
     }
-    // A polygon's base (1, 2) turned a quarter: local (1, 0) is (1, 3). Empty: no bounds.
+    // A polygon's base (1, 2) turned a quarter: local (1, 1) is (0, 3). Empty: no bounds.
     // Closed: the first point again at the end. Different lengths are refused and the shape
     // kept; no points empty it.
     plPolygon p("triangle");
     p.SetCoordinateBase(1, 2, M_PI / 2);
     double x = 0, y = 0;
-    p.TranslatePoint(1, 0, x, y);
-    EXPECT_NEAR(std::hypot(x - 1, y - 3), 0, 1e-12);
+    p.TranslatePoint(1, 1, x, y);
+    EXPECT_NEAR(std::hypot(x, y - 3), 0, 1e-12);
     EXPECT_FALSE(p.HasBBox());
-    p.setPoints({0, 2, 0}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
+    p.setPoints({0, 2, 1}, {0, 0, 1}, true), p.SetCoordinateBase(10, 20, 0);
     EXPECT_EQ((std::array{p.GetMinX(), p.GetMaxX(), p.GetMinY(), p.GetMaxY()}), (std::array{10.0, 12.0, 20.0, 21.0}));
     p.setPoints({1, 2}, {1}, false);
-    EXPECT_EQ(p.GetShapeXs(), (std::vector{0.0, 2.0, 0.0, 0.0}));
+    EXPECT_EQ(p.GetShapeXs(), (std::vector{0.0, 2.0, 1.0, 0.0}));
     EXPECT_EQ(p.GetShapeYs(), (std::vector{0.0, 0.0, 1.0, 0.0}));
     EXPECT_EQ(log.messages,
               (std::vector<std::string>{"Plot error: X and Y vector are not of the same length!",
@@ -159,6 +159,24 @@ TEST_F(CurvePixels, SegmentsPointsAndClipping)
     EXPECT_FALSE(c->white(150, 50) && c->white(149, 50));
     EXPECT_EQ(c->inked(wxRect(0, 0, 10, 100)), 0);
     EXPECT_GT(c->inked(wxRect(10, 75, 10, 6)), 0);
+
+    // Margins 10, 20, 30, 40: points on the band's edges x 40 and 180, y 10 and 70 (pixels
+    // truncated from 180.9 and 70.6) are drawn, those a pixel beyond only when drawing may
+    // cover the margins. A line along the top edge runs from the left edge to the right one;
+    // a pixel above it, nothing is drawn.
+    window->SetMargins(10, 20, 30, 40);
+    std::unique_ptr<plFXYVector> edges(
+        makeCurve({40, 39, 180.9, 181, 100, 100, 100, 100}, {50, 50, 50, 50, 90, 91, 29.4, 29}, "", 0, false));
+    for (bool clip : {true, false}) {
+        edges->SetDrawOutsideMargins(!clip);
+        c = draw(*edges);
+        expectPixels(*c, {{40, 50}, {180, 50}, {100, 10}, {100, 70}}, {});
+        EXPECT_EQ(c->inked(), clip ? 4 : 8);
+    }
+    c = curve({0, 200}, {90, 90}, true);
+    expectPixels(*c, {{40, 10}, {179, 10}}, {{39, 10}});
+    EXPECT_EQ(c->inked(), c->inked(wxRect(40, 10, 141, 1)));
+    EXPECT_EQ(curve({0, 200}, {91, 91}, true)->inked(), 0);
 }
 
 // y = x / 2, x = y / 2 and a step as function layers.
@@ -169,7 +187,7 @@ struct Step : plProfile { double GetY(double x) override { return x < 100 ? 20 :
 TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
 {
     Canvas text(1, 1); text.dc.SetFont(*wxNORMAL_FONT);
-    const wxSize t = text.dc.GetTextExtent("Label");
+    const wxSize t = text.dc.GetTextExtent("Ply");
     // The curve is row 70 from x 60 to 150. The name's left edge 8 right of x 60 or its right
     // edge 8 left of x 150; its bottom 8 above row 70 or its top 8 below it.
     const std::pair<int, wxRect> cases[] = {{plNAME_ABOVE_LEFT, wxRect(68, 62 - t.y, t.x, t.y)},
@@ -177,7 +195,7 @@ TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
                                             {plNAME_BELOW_LEFT, wxRect(68, 78, t.x, t.y)},
                                             {plNAME_BELOW_RIGHT, wxRect(142 - t.x, 78, t.x, t.y)}};
     for (const auto& [placement, label] : cases) {
-        std::unique_ptr<plFXYVector> curve(makeCurve({60, 150}, {30, 30}, "Label", placement));
+        std::unique_ptr<plFXYVector> curve(makeCurve({60, 150}, {30, 30}, "Ply", placement));
         const auto c = draw(*curve);
         EXPECT_GT(c->inked(label), 0) << placement;
         EXPECT_EQ(c->inked(), c->inked(label) + c->inked(wxRect(60, 70, 91, 1))) << placement;
@@ -191,11 +209,12 @@ TEST_F(CurvePixels, CurveAndFunctionNamesAndFunctionLayers)
     expectPixels(*plain, {{190, 5}}, {{100, 60}});
     expectPixels(*draw(fy), {{40, 20}}, {});
     expectPixels(*draw(profile), {{50, 80}, {99, 50}}, {});
-    // A function's name sits on the curve, its left edge at the column the placement gives:
-    // 8 from the left, centred, or 8 from the right.
+    // A function's name sits on the curve, its left edge at the column the placement gives: 8
+    // from the left margin (40), centred between the margins, or 8 from the right margin (20).
     const wxSize h = text.dc.GetTextExtent("half");
-    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 8}, {plNAME_BELOW_LEFT, (200 - h.x) / 2},
-                                       {plNAME_BELOW_RIGHT, 200 - h.x - 8}}) {
+    window->SetMargins(10, 20, 30, 40);
+    for (const auto& [placement, x] : {std::pair{plNAME_ABOVE_LEFT, 48}, {plNAME_BELOW_LEFT, (140 - h.x) / 2 + 40},
+                                       {plNAME_BELOW_RIGHT, 200 - h.x - 28}}) {
         HalfX half("half", placement);
         const auto named = draw(half);
         const wxRect label(x, 100 - x / 2, h.x, h.y);
@@ -209,12 +228,14 @@ TEST_F(CurvePixels, PolygonOutlineNameAndBitmap)
     plPolygon p("square");
     p.setPoints({0, 40, 40, 0}, {0, 0, 40, 40}, true);
     p.SetCoordinateBase(50, 30, 0);
+    // Zoomed in about pixel (60, 30), plot (60, 70): posX 20, posY 90 at scale 1.5. Edges at x
+    // (50 - 20) * 1.5 and (90 - 20) * 1.5, y (90 - 70) * 1.5 and (90 - 30) * 1.5; the name at the
+    // top right corner of the box: right edge 8 left of x 105, bottom 8 above y 30.
+    window->ZoomIn(wxPoint(60, 30));
     auto c = draw(p);
-    // Edges at pixel x 50 and 90, y 70 and 30; the name at the top right corner of the box:
-    // right edge 8 left of 90, bottom 8 above y 30.
-    expectPixels(*c, {{70, 70}, {70, 30}, {50, 50}, {90, 50}}, {{70, 50}});
     const wxSize t = c->dc.GetTextExtent("square");
-    EXPECT_GT(c->inked(wxRect(90 - t.x - 8, 30 - 8 - t.y, t.x, t.y)), 0);
+    expectPixels(*c, {{75, 90}, {75, 30}, {45, 60}, {105, 60}}, {{75, 60}, {44, 60}, {106, 60}, {75, 29}, {75, 91}});
+    EXPECT_GT(c->inked(wxRect(105 - t.x - 8, 30 - 8 - t.y, t.x, t.y)), 0);
     LogCapture log;
     plBitmapLayer b;
     b.SetBitmap(wxImage(), 0, 0, 1, 1);
@@ -233,6 +254,13 @@ TEST_F(CurvePixels, PolygonOutlineNameAndBitmap)
               (std::vector{*wxRED, *wxBLUE, *wxGREEN, *wxYELLOW, *wxWHITE}));
     // Zoomed in a million times about the border of the upper quarters: only the window's
     // worth is scaled, left red, right blue. Out of view: nothing.
+    // Zoomed in about pixel (60, 30), plot (60, 35): posX 20, posY 45, scales 1.5 and 3. The image
+    // spans x -30..120 and y -15..135; its quarters meet at x 45, y 60.
+    window->ZoomIn(wxPoint(60, 30));
+    c = draw(b);
+    EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 120, 100));
+    EXPECT_EQ((std::vector{c->at(44, 59), c->at(45, 59), c->at(44, 60), c->at(119, 99), c->at(120, 50)}),
+              (std::vector{*wxRED, *wxBLUE, *wxGREEN, *wxYELLOW, *wxWHITE}));
     fit(50 - 1e-4, 50 + 1e-4, 37.5 - 0.5e-4, 37.5 + 0.5e-4, 200, 100);
     c = draw(b);
     EXPECT_EQ(b.GetScaledRect(), wxRect(0, 0, 200, 100));

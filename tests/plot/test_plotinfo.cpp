@@ -100,6 +100,10 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouseAndText)
     const wxSize line = canvas.dc.GetTextExtent("x = 10.000000");
     coords.Plot(canvas.dc, *window);
     EXPECT_EQ(coords.GetSize(), wxSize(line.x + 10, 2 * line.y + 10));
+    // The box only grows.
+    plInfoCoords large(wxRect(10, 10, 500, 300), wxWHITE_BRUSH);
+    large.Plot(canvas.dc, *window);
+    EXPECT_EQ(large.GetSize(), wxSize(500, 300));
     EXPECT_EQ(moveTo(37265, plLABEL_HOURS), "x = 01:02:06\ny = 35.000000");
     EXPECT_EQ(moveTo(5, plLABEL_DATE), "");
     // Shifted by 1e9 s, 2001-09-09 01:46:40 UTC, pixel x 100 is 10 s later.

@@ -47,56 +47,67 @@ protected:
 
 TEST_F(PlotView, FitLockAspectMarginsAndLayers)
 {
-    const double s = 600.0 / 180;
+    // Margins 10, 20, 30, 40 leave a plot area of 540 x 360 about the pixel (270 + 40, 180 + 10).
+    window->SetMargins(10, 20, 30, 40);
     window->AddLayer(new plScaleX("x", plAXIS_BORDER_BOTTOM_OR_LEFT, false, 0));
     window->AddLayer(new plInfoLegend(wxRect(10, 100, 1, 1), wxWHITE_BRUSH));
-    walk({{[&] { window->Fit(0, 180, 0, 1.8); }, {s, 400.0 / 1.8, 0.0, 1.8, 0, 180, 0, 1.8}},
-          // Locked aspect takes the smaller scale about the centre (300, 200).
-          {[&] { window->LockAspect(true); }, {s, s, 90 - 300 / s, 0.9 + 200 / s}},
-          {[&] { menu(plID_LOCKASPECT); }, {s, 400.0 / 1.8, 0.0, 1.8}},
-          // Plot area 540 x 360, centre (270 + 40, 180 + 10).
-          {[&] { window->SetMargins(10, 20, 30, 40), window->Fit(0, 54, 0, 36); }, {10, 10, 27 - 31, 18 + 19}},
+    walk({{[&] { window->Fit(0, 54, 0, 18); }, {10, 20, 27 - 31, 9 + 9.5, 0, 54, 0, 18}},
+          // Locked aspect takes the smaller scale about the same centre.
+          {[&] { window->LockAspect(true); }, {10, 10, -4, 9 + 19}},
+          {[&] { menu(plID_LOCKASPECT); }, {10, 20, -4, 18.5}},
           // No width: scale 1. Non-finite bounds are ignored.
           {[&] { window->Fit(5, 5, 0, 36), window->Fit(0, NAN, 0, 1), window->Fit(-INFINITY, 1, 0, 1); },
            {1, 10, 5 - 310.0, 18 + 19, 5, 5, 0, 36}},
           // Margins wider than the window leave a plot area of one pixel.
           {[&] { window->SetMargins(300, 400, 300, 400), window->Fit(0, 2, 0, 4); },
            {0.5, 0.25, 1 - 400 / 0.5, 2 + 300 / 0.25}},
-          // Axes and info boxes have no bounds: fitting to them alone changes nothing. A curve with bounds
-          // 0..60 x 0..20 after the 0.5 widening; scroll bars asked of a window without them are ignored.
-          {[&] { window->SetMargins(0, 0, 0, 0), window->Fit(0, 60, 0, 40), menu(plID_FIT); }, {10, 10, 0, 40}},
-          {[&] { window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 19.5})), window->SetPLScrollbars(true); }, {}},
-          {[&] { menu(plID_FIT), window->SetPLScrollbars(false); }, {10, 20, 0, 20, 0, 60, 0, 20}}});
+          // Axes and info boxes have no bounds: fitting to them alone changes nothing. Curves
+          // bounded by x -0.5..10.5, -10..3.5 and 0.5..44, y -0.5..5.5, -0.5..10 and -8..2 after
+          // the 0.5 widening: the later layers give the box x -10..44, y -8..10.
+          {[&] { window->SetMargins(10, 20, 30, 40), window->Fit(0, 54, 0, 36), menu(plID_FIT); }, {10, 10, -4, 37}},
+          {[&] {
+               window->AddLayer(makeCurve({0, 10}, {0, 5})), window->AddLayer(makeCurve({-9.5, 3}, {0, 9.5}));
+               window->AddLayer(makeCurve({43.5, 1}, {-7.5, 1.5})), window->SetPLScrollbars(true);
+           }, {}},
+          {[&] { menu(plID_FIT), window->SetPLScrollbars(false); }, {10, 20, 17 - 31, 1 + 9.5, -10, 44, -8, 10}}});
+    double box[4];
+    window->GetBoundingBox(box);
+    EXPECT_EQ(std::vector(box, box + 4), (std::vector{-10.0, 44.0, -8.0, 10.0}));
     EXPECT_FALSE(window->GetPopupMenu()->IsChecked(plID_LOCKASPECT));
 }
 
 TEST_F(PlotView, ZoomsWheelAndDrags)
 {
-    // Plot point under (100, 100) is (10, 30); it stays there at scale 15. Without a point
-    // zooms are about the centre (300, 200), plot point (30, 20).
-    const double left = 10 - 100.0 / 15, top = 30 + 100.0 / 15, s = 10 / 1.5;
-    walk({{[&] { window->Fit(0, 60, 0, 40), window->ZoomIn(wxPoint(100, 100)); },
-           {15, 15, left, top, left, left + 40, top - 400.0 / 15, top}},
-          {[&] { window->ZoomOut(wxPoint(100, 100)); }, {10, 10, 0, 40, 0, 60, 0, 40}},
-          {[&] { window->ZoomOut(); }, {s, s, 30 - 300 / s, 20 + 200 / s}},
-          {[&] { window->ZoomInX(), window->ZoomOutY(); }, {10, s / 1.5, 30 - 300 / s, 20 + 200 / s}},
-          {[&] { window->ZoomIn(), window->ZoomOutX(), window->ZoomInY(); }, {10, 10, -5, 35}},
+    // With margins 10, 20, 30, 40 plot x 0..54, y 0..36 fill the plot area at 10 pixels a unit;
+    // the plot point under (100, 100) is (6, 27), it stays there at scale 15. Without a point
+    // zooms are about the area's centre (310, 190), plot point (27, 18). The desired bounds
+    // start at the window's top left and span the area.
+    const double left = 6 - 100.0 / 15, top = 27 + 100.0 / 15, s = 10 / 1.5;
+    window->SetMargins(10, 20, 30, 40);
+    walk({{[&] { window->Fit(0, 54, 0, 36), window->ZoomIn(wxPoint(100, 100)); },
+           {15, 15, left, top, left, left + 36, top - 24, top}},
+          {[&] { window->ZoomOut(wxPoint(100, 100)); }, {10, 10, -4, 37, -4, 50, 1, 37}},
+          {[&] { window->ZoomOut(); }, {s, s, -19.5, 46.5, -19.5, 61.5, -7.5, 46.5}},
+          {[&] { window->ZoomInX(), window->ZoomOutY(); }, {10, s / 1.5, -19.5, 46.5, -19.5, 61.5, -7.5, 46.5}},
+          // About the centre, plot point (-19.5 + 31, 46.5 - 42.75).
+          {[&] { window->ZoomIn(), window->ZoomOutX(), window->ZoomInY(); }, {10, 10, 11.5 - 310.0 / 15, 3.75 + 28.5}},
           // 120 pixels: posY lowered by 60 plot units, with SHIFT posX raised by 60.
-          {[&] { window->Fit(0, 300, 0, 200), wheel(-120, 10, 10, false, false); }, {2, 2, 0, 140, 0, 300, -60, 140}},
-          {[&] { wheel(-120, 10, 10, false, true); }, {2, 2, 60, 140, 60, 360, -60, 140}},
-          // CTRL zooms about plot point (60 + 100 / 2, 140 - 50 / 2) under the mouse.
-          {[&] { wheel(120, 100, 50, true, false); }, {3, 3, 110 - 100.0 / 3, 115 + 50.0 / 3}},
-          {[&] { wheel(-120, 100, 50, true, false); }, {2, 2, 60, 140}},
-          {[&] { window->EnableMousePanZoom(false), wheel(-120, 10, 10, false, false); }, {2, 2, 60, 140}}});
+          {[&] { window->Fit(0, 270, 0, 180), wheel(-120, 10, 10, false, false); }, {2, 2, -20, 125, 0, 270, -60, 120}},
+          {[&] { wheel(-120, 10, 10, false, true); }, {2, 2, 40, 125, 60, 330, -60, 120}},
+          // CTRL zooms about plot point (40 + 100 / 2, 125 - 50 / 2) under the mouse.
+          {[&] { wheel(120, 100, 50, true, false); }, {3, 3, 90 - 100.0 / 3, 100 + 50.0 / 3}},
+          {[&] { wheel(-120, 100, 50, true, false); }, {2, 2, 40, 125}},
+          {[&] { window->EnableMousePanZoom(false), wheel(-120, 10, 10, false, false); }, {2, 2, 40, 125}}});
 
     // dx = (100 - 130) / 10 + (130 - 120) / 10, dy = (80 - 100) / 10 + (90 - 80) / 10. The
     // mouse moved, so the release opens no menu (which would block here). The rectangle
-    // (100, 100)-(300, 200) is plot x 10..30, y 20..30. Press and release on one pixel, or a
-    // release without a press, zoom nothing.
-    walk({{[&] { window->EnableMousePanZoom(true), window->Fit(0, 60, 0, 40); }, {}},
-          {[&] { drag(false, {{100, 100}, {130, 80}, {120, 90}}); }, {10, 10, -2, 39, -2, 58, -1, 39}},
-          {[&] { window->Fit(0, 60, 0, 40), drag(true, {{100, 100}, {300, 200}}); }, {30, 40, 10, 30, 10, 30, 20, 30}},
-          {[&] { drag(true, {{50, 50}}), mouse(wxEVT_LEFT_UP, 500, 300); }, {30, 40, 10, 30}}});
+    // (100, 100)-(300, 200) is plot x 6..26, y 17..27, fitted into the area. Press and release
+    // on one pixel, or a release without a press, zoom nothing.
+    walk({{[&] { window->EnableMousePanZoom(true), window->Fit(0, 54, 0, 36); }, {}},
+          {[&] { drag(false, {{100, 100}, {130, 80}, {120, 90}}); }, {10, 10, -6, 36, -2, 52, -1, 35}},
+          {[&] { window->Fit(0, 54, 0, 36), drag(true, {{100, 100}, {300, 200}}); },
+           {27, 36, 16 - 310.0 / 27, 22 + 190.0 / 36, 6, 26, 17, 27}},
+          {[&] { drag(true, {{50, 50}}), mouse(wxEVT_LEFT_UP, 500, 300); }, {27, 36}}});
 }
 
 TEST_F(PlotView, RightClickMenuHelpAndLayerList)
@@ -108,11 +119,15 @@ TEST_F(PlotView, RightClickMenuHelpAndLayerList)
     window->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
         opened = true, event.Skip(), wxTheApp->CallAfter([] { wxUIActionSimulator().Char(WXK_ESCAPE); });
     });
-    // "Center" moves the clicked pixel to the centre, the desired bounds stay; "Zoom in" is
-    // about the clicked pixel, plot (50, 40).
-    walk({{[&] { window->Fit(0, 60, 0, 40), mouse(wxEVT_RIGHT_DOWN, 400, 100, false, true); }, {}},
-          {[&] { mouse(wxEVT_RIGHT_UP, 400, 100), menu(plID_CENTER); }, {10, 10, 10, 50, 0, 60, 0, 40}},
-          {[&] { menu(plID_ZOOM_IN); }, {15, 15, 50 - 400.0 / 15, 40 + 100.0 / 15}}});
+    // "Center" moves the clicked pixel by its offset from half the plot area (270, 180), the
+    // desired bounds stay; "Zoom in" is about the clicked pixel, plot (49, 35), "Zoom out" about
+    // the area's centre (310, 190), plot (43, 29).
+    window->SetMargins(10, 20, 30, 40);
+    walk({{[&] { window->Fit(0, 54, 0, 36), mouse(wxEVT_RIGHT_DOWN, 400, 100, false, true); }, {}},
+          {[&] { mouse(wxEVT_RIGHT_UP, 400, 100), menu(plID_CENTER); }, {10, 10, -4 + 13, 37 + 8, 0, 54, 0, 36}},
+          {[&] { menu(plID_ZOOM_IN); }, {15, 15, 49 - 400.0 / 15, 35 + 100.0 / 15}},
+          {[&] { menu(plID_ZOOM_OUT); }, {10, 10, 43 - 31, 29 + 19}}});
+    window->SetMargins(0, 0, 0, 0);
     EXPECT_TRUE(opened);
     // "Show mouse commands..." opens the help message.
     wxTEST_DIALOG(menu(plID_HELP_MOUSE), wxExpectModal<wxMessageDialog>(wxID_OK));
@@ -131,7 +146,7 @@ TEST_F(PlotView, RightClickMenuHelpAndLayerList)
     // The drag moves the box and zooms nothing. Removing the box being dragged ends the
     // drag; the release then zooms normally instead of touching the deleted box.
     auto* box = new plInfoLayer(wxRect(50, 60, 40, 30), wxWHITE_BRUSH);
-    walk({{[&] { window->Fit(0, 60, 0, 40), window->AddLayer(box), drag(true, {{60, 70}, {80, 75}}); }, {10, 10, 0, 40}},
+    walk({{[&] { window->Fit(0, 60, 0, 40), window->AddLayer(box), drag(true, {{60, 70}, {70, 72}, {80, 75}}); }, {10, 10, 0, 40}},
           {[&] { EXPECT_EQ(box->GetPosition(), wxPoint(70, 65)); }, {}},
           {[&] { mouse(wxEVT_LEFT_DOWN, 75, 70, true), window->DelLayer(box, true); }, {}},
           {[&] { mouse(wxEVT_MOTION, 175, 170, true), mouse(wxEVT_LEFT_UP, 175, 170); }, {60, 40}}});
@@ -165,15 +180,35 @@ struct ScrollingPlotView : PlotWindowTest { long style() const override { return
 
 TEST_F(ScrollingPlotView, ScrollBarsFollowTheView)
 {
-    // Zoomed in about the centre the view shows x 10..50 of the data's 0..60, 15 pixels a unit.
-    window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 39.5}));
-    window->Fit(0, 60, 0, 40), window->SetPLScrollbars(true), window->ZoomIn();
-    const double s = 15;
-    EXPECT_EQ((std::vector{window->GetScrollPos(wxHORIZONTAL), window->GetScrollRange(wxHORIZONTAL),
-                           window->GetScrollRange(wxVERTICAL)}), (std::vector{int(10 * s), int(60 * s), int(40 * s)}));
-    wxScrollWinEvent track(wxEVT_SCROLLWIN_THUMBTRACK, 50, wxHORIZONTAL), top(wxEVT_SCROLLWIN_TOP, 0, wxVERTICAL);
-    window->ProcessWindowEvent(track), window->ProcessWindowEvent(top);
-    EXPECT_NEAR(std::hypot(window->GetPosX() - 50 / s, window->GetPosY() - 40), 0, 1e-9);
+    // Data 0..60 x 0..40 shown as x 10..37, y 4..22 in the plot area inside margins 10, 20, 30,
+    // 40: 20 pixels a unit, posX 8, posY 22.5. The bars span the data; their positions are the
+    // area's left edge x 10 and top edge y 22, their thumbs the area's size.
+    // The bars, once shown, take their room from the window: it is grown to keep 600 x 400.
+    window->AddLayer(makeCurve({0.5, 59.5}, {0.5, 39.5})), window->SetMargins(10, 20, 30, 40);
+    window->SetPLScrollbars(true), window->Fit(10, 37, 4, 22), window->SetClientSize(600, 400);
+    window->Fit(10, 37, 4, 22);
+    const auto bar = [&](int o) {
+        return std::vector{window->GetScrollPos(o), window->GetScrollThumb(o), window->GetScrollRange(o)};
+    };
+    EXPECT_EQ(std::pair(bar(wxHORIZONTAL), bar(wxVERTICAL)),
+              std::pair(std::vector{200, 540, 1200}, std::vector{360, 360, 800}));
+    // Position p puts x p / 20 - 2 at the window's left, y 40.5 - p / 20 at its top. Lines are 10,
+    // pages a thumb; the last position is range less thumb, 660 and 440.
+    using E = wxEventType;
+    const std::tuple<E, int, double> steps[] = {
+        {wxEVT_SCROLLWIN_LINEDOWN, wxHORIZONTAL, 8.5}, {wxEVT_SCROLLWIN_LINEUP, wxHORIZONTAL, 8},
+        {wxEVT_SCROLLWIN_PAGEDOWN, wxHORIZONTAL, 31},  {wxEVT_SCROLLWIN_PAGEUP, wxHORIZONTAL, 4},
+        {wxEVT_SCROLLWIN_TOP, wxHORIZONTAL, -2},       {wxEVT_SCROLLWIN_LINEUP, wxHORIZONTAL, -2},
+        {wxEVT_SCROLLWIN_BOTTOM, wxHORIZONTAL, 31},    {wxEVT_SCROLLWIN_THUMBTRACK, wxHORIZONTAL, 0.5},
+        {wxEVT_SCROLLWIN_LINEDOWN, wxVERTICAL, 22},    {wxEVT_SCROLLWIN_PAGEDOWN, wxVERTICAL, 18.5},
+        {wxEVT_SCROLLWIN_LINEDOWN, wxVERTICAL, 18.5},  {wxEVT_SCROLLWIN_PAGEUP, wxVERTICAL, 36.5},
+        {wxEVT_SCROLLWIN_PAGEUP, wxVERTICAL, 40.5},    {wxEVT_SCROLLWIN_BOTTOM, wxVERTICAL, 18.5},
+        {wxEVT_SCROLLWIN_TOP, wxVERTICAL, 40.5},       {wxEVT_SCROLLWIN_THUMBTRACK, wxVERTICAL, 38}};
+    for (const auto& [type, o, pos] : steps) {
+        wxScrollWinEvent event(type, 50, o);
+        window->ProcessWindowEvent(event);
+        EXPECT_DOUBLE_EQ(o == wxHORIZONTAL ? window->GetPosX() : window->GetPosY(), pos) << type << " " << o;
+    }
     window->SetPLScrollbars(false);
     EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), 1);
 }
