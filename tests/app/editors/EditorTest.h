@@ -78,14 +78,20 @@ protected:
     }
 
     // Activates the leaf of `object` in the tree, as a double click does, and
-    // lets `answer` handle the editor that opens.
+    // lets `answer` handle the editor that opens; with an `error`, the editor
+    // then shows that error message.
     template <class Dialog = wxDialog>
-    void edit(const CObject& object, std::type_identity_t<std::function<int(Dialog&)>> answer)
+    void edit(const CObject& object, std::type_identity_t<std::function<int(Dialog&)>> answer,
+              const char* error = nullptr)
     {
         const wxTreeItemId item = leaf(object.type, object.name);
         ASSERT_TRUE(item.IsOk()) << object.type << " " << object.name;
-        wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, frame->m_objectTree, item);
-        wxTEST_DIALOG(frame->m_objectTree->GetEventHandler()->ProcessEvent(activate),
-                      AnswerDialog<Dialog>(std::move(answer)));
+        wxTreeEvent activate(wxEVT_TREE_ITEM_ACTIVATED, tree(), item);
+        const AnswerDialog<Dialog> answerer(std::move(answer));
+        if (error) {
+            wxTEST_DIALOG(tree()->GetEventHandler()->ProcessEvent(activate), answerer, expectError(error));
+        } else {
+            wxTEST_DIALOG(tree()->GetEventHandler()->ProcessEvent(activate), answerer);
+        }
     }
 };
