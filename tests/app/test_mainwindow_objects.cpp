@@ -5,8 +5,6 @@
 
 using ObjectTree = MainFrameTest;
 const char* const leave = "The object store has changed. Do you really want to leave?";
-using ObjectCommands = MainFrameTest;
-using Texts = std::vector<wxString>;
 
 TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
 {
@@ -63,7 +61,7 @@ TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
     EXPECT_FALSE(frame);
 }
 
-TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
+TEST_F(ObjectTree, EditCloneDeleteAndCloseAskFirstAfterAChange)
 {
     store().objects.push_back(std::make_unique<CMain>(nlohmann::json{{"Name", "M"}, {"P", 12.5}}, "MAIN"));
     for (const auto& [type, name] : {std::pair{"MAIN", "Grün 1"}, {"JIB", "Grün 1"}, {"MAIN", "Grün 1"}})
@@ -112,8 +110,8 @@ TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_NO));
     EXPECT_EQ(store().objects.size(), 4u);
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_YES));
-    EXPECT_TRUE(store().objects.empty() && !frame->storeChanged() && children(2).empty());
-    EXPECT_EQ(frame->m_printSetChoices[0]->GetCount(), 1u);
+    EXPECT_TRUE(store().objects.empty() && !frame->storeChanged() && children(2).empty() &&
+                frame->m_printSetChoices[0]->GetCount() == 1u);
     // Unchanged: no question.
     EXPECT_TRUE(frame->Close());
     finishDestruction();
