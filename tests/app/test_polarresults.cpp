@@ -31,9 +31,6 @@ TEST(RunChecks, ActiveSetRangesStartValuesAndBounds)
     EXPECT_EQ(checkRun(goodSetup(), ActiveSet{}), set + " -> Exactly ONE main sail has to be selected\n" +
                                                       " -> Exactly ONE rig has to be selected\n" +
                                                       " -> Exactly ONE hydro has to be selected\n" + headsail);
-    ActiveSet two = complete;
-    two.spi = present<CSpi>();
-    EXPECT_EQ(checkRun(goodSetup(), two), set + headsail);
 
     const std::string three = "Please set exactly three TWS and TWA values in the VPP setup.";
     const std::string twa = "TWA min < 10 or TWA max > 180 or TWA inc <= 1 is not allowed";
