@@ -5,6 +5,7 @@
 
 using ObjectTree = MainFrameTest;
 const char* const leave = "The object store has changed. Do you really want to leave?";
+const wxString green = wxString::FromUTF8("Grün 1");
 
 TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
 {
@@ -20,7 +21,6 @@ TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
         addObject(type, name);
     frame->objectStoreChanged();
     EXPECT_TRUE(frame->storeChanged() && !frame->selectedItem().IsOk());
-    const wxString green = wxString::FromUTF8("Grün 1");
     EXPECT_EQ(children(2), (Texts{"M1", green, "M1"}));
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M1", green, "M1"}));
     for (const auto& [type, name, node, row] : objects) {
@@ -86,7 +86,6 @@ TEST_F(ObjectTree, EditCloneDeleteAndCloseAskFirstAfterAChange)
         select("MAIN", name);
         menu(ID_CLONE_SELECTED);
     }
-    const wxString green = wxString::FromUTF8("Grün 1");
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M", green, green, "M-cloned", "M-cloned-cloned"}));
     EXPECT_EQ(frame->m_printSetChoices[0]->GetStringSelection(), "M");
     dynamic_cast<CMain&>(*store().objects[4]).P = 20.0;

@@ -26,11 +26,10 @@ Sulnarsetup goodSetup()
 
 TEST(RunChecks, ActiveSetRangesStartValuesAndBounds)
 {
-    const std::string set = "Your active set is NOT ok. Please check the setup.\n\n";
-    const std::string headsail = " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n";
-    EXPECT_EQ(checkRun(goodSetup(), ActiveSet{}), set + " -> Exactly ONE main sail has to be selected\n" +
-                                                      " -> Exactly ONE rig has to be selected\n" +
-                                                      " -> Exactly ONE hydro has to be selected\n" + headsail);
+    EXPECT_EQ(checkRun(goodSetup(), ActiveSet{}), "Your active set is NOT ok. Please check the setup.\n\n"
+              " -> Exactly ONE main sail has to be selected\n -> Exactly ONE rig has to be selected\n"
+              " -> Exactly ONE hydro has to be selected\n"
+              " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n");
 
     const std::string three = "Please set exactly three TWS and TWA values in the VPP setup.";
     const std::string twa = "TWA min < 10 or TWA max > 180 or TWA inc <= 1 is not allowed";
