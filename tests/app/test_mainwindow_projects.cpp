@@ -1,10 +1,8 @@
 #include "MainFrameTest.h"
 
-using ProjectFiles = MainFrameTest;
-
 // The example project fills the tree, saves back byte for byte (but for the
 // final line feed, which the program does not write) and merges when loaded again.
-TEST_F(ProjectFiles, ExampleProjectFillsTheTreeSavesBackAndMerges)
+TEST_F(MainFrameTest, ExampleProjectFillsTheTreeSavesBackAndMerges)
 {
     loadExample();
     const Texts leaves[] = {{"Main 10m"}, {"Jib 105%"}, {"Symmetric spinnaker"}, {"Code zero"},
@@ -23,7 +21,7 @@ TEST_F(ProjectFiles, ExampleProjectFillsTheTreeSavesBackAndMerges)
 
 // Setups stand first in the file but are read last, so the objects they name
 // are found; a name not found shows a "Check" box.
-TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
+TEST_F(MainFrameTest, LoadReportsWhatItCannotReadAndReadsTheRest)
 {
     menu(ID_LOAD_JSON); // cancelled
     EXPECT_EQ(chooserCalls, (std::vector<ChooserCall>{{"Open JSON file", "JSON files (*.json;*.jsonc)|*.json;*.jsonc",
@@ -51,7 +49,7 @@ TEST_F(ProjectFiles, LoadReportsWhatItCannotReadAndReadsTheRest)
     EXPECT_EQ(store().objects.back()->makeJSON().at("Main"), "-");
 }
 
-TEST_F(ProjectFiles, SaveSelectionAndFailedSavesKeepTheChangedFlag)
+TEST_F(MainFrameTest, SaveSelectionAndFailedSavesKeepTheChangedFlag)
 {
     const auto save = [this](int command, const std::string& path) { chosenPath = path; menu(command); };
     save(ID_SAVE_TREE_JSON, dir.file("null.json"));
