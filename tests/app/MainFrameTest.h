@@ -15,6 +15,7 @@
 #include "FileChooser.h"
 #include "ProjectTestSupport.h"
 #include "WxUserInterface.h"
+#include "plotwidget.h"
 
 // A message box with exactly this text and caption, answered with `answer`.
 struct ExpectMessage : wxExpectModalBase<wxMessageDialog, ExpectMessage> {
@@ -41,7 +42,19 @@ inline void finishDestruction()
         wxTheApp->ProcessIdle();
 }
 
-inline std::vector<wxString> items(wxChoice* choice)
+using Texts = std::vector<wxString>;
+
+// The points of a curve in drawing order.
+inline std::vector<std::pair<double, double>> points(plFXYVector* curve)
+{
+    std::vector<std::pair<double, double>> xy;
+    double x, y;
+    for (curve->Rewind(); curve->GetNextXY(x, y);)
+        xy.emplace_back(x, y);
+    return xy;
+}
+
+inline Texts items(wxChoice* choice)
 {
     const wxArrayString strings = choice->GetStrings();
     return {strings.begin(), strings.end()};

@@ -7,8 +7,6 @@
 #include "MyApp.h"
 #include "SplashScreen.h"
 
-using MainWindowLayout = MainFrameTest;
-using Texts = std::vector<wxString>;
 using Windows = std::initializer_list<wxWindow*>;
 
 // Every window lies whole inside its parent (the notebook places its pages itself) with a
@@ -32,7 +30,7 @@ static void expectLaidOut(wxWindow* parent)
     }
 }
 
-TEST_F(MainWindowLayout, MenusPagesLabelsRangesAndPlaces)
+TEST_F(MainFrameTest, MenusPagesLabelsRangesAndPlaces)
 {
     CMainFrame& f = *frame;
     EXPECT_EQ(f.GetSize(), wxSize(1175, 1011));

@@ -5,8 +5,7 @@
 
 using ObjectTree = MainFrameTest;
 const char* const leave = "The object store has changed. Do you really want to leave?";
-using ObjectCommands = MainFrameTest;
-using Texts = std::vector<wxString>;
+const wxString green = wxString::FromUTF8("Grün 1");
 
 TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
 {
@@ -22,7 +21,6 @@ TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
         addObject(type, name);
     frame->objectStoreChanged();
     EXPECT_TRUE(frame->storeChanged() && !frame->selectedItem().IsOk());
-    const wxString green = wxString::FromUTF8("Grün 1");
     EXPECT_EQ(children(2), (Texts{"M1", green, "M1"}));
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M1", green, "M1"}));
     for (const auto& [type, name, node, row] : objects) {
@@ -63,7 +61,7 @@ TEST_F(ObjectTree, SkeletonLeavesAndChoicesFollowTheStore)
     EXPECT_FALSE(frame);
 }
 
-TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
+TEST_F(ObjectTree, EditCloneDeleteAndCloseAskFirstAfterAChange)
 {
     store().objects.push_back(std::make_unique<CMain>(nlohmann::json{{"Name", "M"}, {"P", 12.5}}, "MAIN"));
     for (const auto& [type, name] : {std::pair{"MAIN", "Grün 1"}, {"JIB", "Grün 1"}, {"MAIN", "Grün 1"}})
@@ -88,7 +86,6 @@ TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
         select("MAIN", name);
         menu(ID_CLONE_SELECTED);
     }
-    const wxString green = wxString::FromUTF8("Grün 1");
     EXPECT_EQ(items(frame->m_printSetChoices[0]), (Texts{"-", "M", green, green, "M-cloned", "M-cloned-cloned"}));
     EXPECT_EQ(frame->m_printSetChoices[0]->GetStringSelection(), "M");
     dynamic_cast<CMain&>(*store().objects[4]).P = 20.0;
@@ -112,8 +109,8 @@ TEST_F(ObjectCommands, EditCloneDeleteAndCloseAskFirstAfterAChange)
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_NO));
     EXPECT_EQ(store().objects.size(), 4u);
     wxTEST_DIALOG(menu(ID_DELETE_ALL), ExpectMessage(all, "Confirm Deletion", wxID_YES));
-    EXPECT_TRUE(store().objects.empty() && !frame->storeChanged() && children(2).empty());
-    EXPECT_EQ(frame->m_printSetChoices[0]->GetCount(), 1u);
+    EXPECT_TRUE(store().objects.empty() && !frame->storeChanged() && children(2).empty() &&
+                frame->m_printSetChoices[0]->GetCount() == 1u);
     // Unchanged: no question.
     EXPECT_TRUE(frame->Close());
     finishDestruction();

@@ -26,14 +26,10 @@ Sulnarsetup goodSetup()
 
 TEST(RunChecks, ActiveSetRangesStartValuesAndBounds)
 {
-    const std::string set = "Your active set is NOT ok. Please check the setup.\n\n";
-    const std::string headsail = " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n";
-    EXPECT_EQ(checkRun(goodSetup(), ActiveSet{}), set + " -> Exactly ONE main sail has to be selected\n" +
-                                                      " -> Exactly ONE rig has to be selected\n" +
-                                                      " -> Exactly ONE hydro has to be selected\n" + headsail);
-    ActiveSet two = complete;
-    two.spi = present<CSpi>();
-    EXPECT_EQ(checkRun(goodSetup(), two), set + headsail);
+    EXPECT_EQ(checkRun(goodSetup(), ActiveSet{}), "Your active set is NOT ok. Please check the setup.\n\n"
+              " -> Exactly ONE main sail has to be selected\n -> Exactly ONE rig has to be selected\n"
+              " -> Exactly ONE hydro has to be selected\n"
+              " -> Exactly ONE of the Jib, Spinnaker or HSF has to be selected\n");
 
     const std::string three = "Please set exactly three TWS and TWA values in the VPP setup.";
     const std::string twa = "TWA min < 10 or TWA max > 180 or TWA inc <= 1 is not allowed";
@@ -127,11 +123,8 @@ TEST(PolarCurves, OneCurvePerWindSpeedInTableOrder)
 {
     const auto curves = polarCurves({polarRow(4, 0, 2), polarRow(6, 180, 2.5), polarRow(4, 180, 1),
                                      polarRow(std::nan(""), 90, 1), std::vector<double>{1, 8, 90, 5}});
-    ASSERT_EQ(curves.size(), 2u);
-    EXPECT_EQ(std::tie(curves[0].tws, curves[1].tws), std::tuple(4, 6));
-    ASSERT_EQ(curves[0].x.size(), 2u);
-    EXPECT_NEAR(curves[0].y[1], -1.0, 1e-15);
-    EXPECT_NEAR(curves[1].y[0], -2.5, 1e-15);
+    ASSERT_TRUE(curves.size() == 2u && curves[0].x.size() == 2u);
+    EXPECT_EQ(std::tie(curves[0].tws, curves[1].tws, curves[0].y[1], curves[1].y[0]), std::tuple(4, 6, -1.0, -2.5));
     EXPECT_EQ(polarRayAngles(7).back(), 175);
     EXPECT_EQ(polarRayAngles(0), (std::vector<int>{0}));
 }

@@ -3,6 +3,7 @@
 // fore-triangle: cos 0.6, sin 0.8 along the forestay), then in the main window
 // with the example project loaded.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -17,7 +18,6 @@
 #include "MainFrameTest.h"
 #include "ObjectPreview.h"
 #include "SailPlan.h"
-#include "plotwidget.h"
 
 using Points = std::vector<std::pair<double, double>>;
 
@@ -29,19 +29,15 @@ static void expectPoints(const PlanLayer& layer, const Points& expected)
 }
 
 // "name count" of each layer of a plot from `first` on, count being its number of points.
-static std::vector<wxString> layers(plWindow* plot, unsigned first = 0)
+static Texts layers(plWindow* plot, unsigned first = 0)
 {
-    std::vector<wxString> found;
+    Texts found;
     for (unsigned i = first; i < plot->CountAllLayers(); ++i) {
         auto* curve = dynamic_cast<plFXYVector*>(plot->GetLayer(i));
-        double x, y;
-        int count = 0;
-        for (curve ? curve->Rewind() : void(); curve && curve->GetNextXY(x, y); ++count) {}
-        found.push_back(wxString::Format("%s %d", plot->GetLayer(i)->GetName(), count));
+        found.push_back(wxString::Format("%s %zu", plot->GetLayer(i)->GetName(), curve ? points(curve).size() : 0));
     }
     return found;
 }
-using Names = std::vector<wxString>;
 
 TEST_F(MainFrameTest, PlanAndPreviewFirstWithoutThenInTheWindow)
 {
@@ -103,19 +99,17 @@ TEST_F(MainFrameTest, PlanAndPreviewFirstWithoutThenInTheWindow)
         frame->m_reefFactorSpin->GetEventHandler()->ProcessEvent(event);
         return layers(frame->sailPlanPlot(), 2);
     };
-    EXPECT_EQ(choose({1, 1, 1, 1, 0, 1}, 0.5), Names{});
-    EXPECT_EQ(choose({0, 0, 0, 0, 0, 1}, 1), Names{});
-    EXPECT_EQ(choose({0, 0, 0, 0, 1, 0}, 1), (Names{"Mast 4", "Forestay 2"}));
-    EXPECT_EQ(choose({0, 0, 0, 0, 1, 1}, 1), (Names{"Origin 8", "LCF 8", "LCB 8", "CE_k 8", "CE_r 8", " 2", "Hull 10",
+    EXPECT_EQ(choose({1, 1, 1, 1, 0, 1}, 0.5), Texts{});
+    EXPECT_EQ(choose({0, 0, 0, 0, 0, 1}, 1), Texts{});
+    EXPECT_EQ(choose({0, 0, 0, 0, 1, 0}, 1), (Texts{"Mast 4", "Forestay 2"}));
+    EXPECT_EQ(choose({0, 0, 0, 0, 1, 1}, 1), (Texts{"Origin 8", "LCF 8", "LCB 8", "CE_k 8", "CE_r 8", " 2", "Hull 10",
                                                     "Keel 4", "Rudder 4", "Mast 4", "Forestay 2"}));
-    EXPECT_EQ(choose({1, 1, 0, 0, 1, 0}, 1), (Names{"Boom 4", "Mast 4", "Main 7", "Forestay 2", "Jib 7"}));
-    EXPECT_EQ(choose({1, 1, 0, 0, 1, 0}, 0.5),
-              (Names{"Boom 4", "Mast 4", "Main 7", "Forestay 2", "Jib 7", " 7", "_noLegendEntry_ 7"}));
+    EXPECT_EQ(choose({1, 1, 0, 0, 1, 0}, 1), (Texts{"Boom 4", "Mast 4", "Main 7", "Forestay 2", "Jib 7"}));
     for (const char* type : {"SS", "ATOC", "ATOP"}) {
         dynamic_cast<CSpi&>(*store().findObject("Symmetric spinnaker", "SPI")).SPITYPE = type;
-        EXPECT_EQ(choose({0, 0, 1, 0, 1, 0}, 1), (Names{"Mast 4", "Forestay 2", "Spinnaker 6"})) << type;
+        EXPECT_EQ(choose({0, 0, 1, 0, 1, 0}, 1), (Texts{"Mast 4", "Forestay 2", "Spinnaker 6"})) << type;
     }
-    EXPECT_EQ(choose({1, 1, 1, 1, 1, 1}, 0.5), (Names{"Origin 8", "LCF 8", "LCB 8", "CE_k 8", "CE_r 8", " 2", "Hull 10", "Keel 4",
+    EXPECT_EQ(choose({1, 1, 1, 1, 1, 1}, 0.5), (Texts{"Origin 8", "LCF 8", "LCB 8", "CE_k 8", "CE_r 8", " 2", "Hull 10", "Keel 4",
         "Rudder 4", "Boom 4", "Mast 4", "Main 7", "Forestay 2", "Jib 7", "hsf 11", "Spinnaker 6", " 7", "_noLegendEntry_ 7"}));
     // A main sail 1 m taller whose name differs only in case keeps its entry over a store change, and the plan
     // draws its head 1 m above that of "Main 10m".
@@ -127,16 +121,13 @@ TEST_F(MainFrameTest, PlanAndPreviewFirstWithoutThenInTheWindow)
         choose({row, 0, 0, 0, 1, 0}, 1);
         frame->objectStoreChanged();
         EXPECT_EQ(frame->m_printSetChoices[0]->GetSelection(), row);
-        auto* sail = dynamic_cast<plFXYVector*>(frame->sailPlanPlot()->GetLayerByName("Main"));
-        double x, y, top = -HUGE_VAL;
-        for (sail->Rewind(); sail->GetNextXY(x, y);)
-            top = std::max(top, y);
-        return top;
+        const Points sail = points(dynamic_cast<plFXYVector*>(frame->sailPlanPlot()->GetLayerByName("Main")));
+        return std::ranges::max(sail, {}, [](const auto& point) { return point.second; }).second;
     };
     EXPECT_NEAR(head(2) - head(1), 1, 1e-9);
     // A jib at infinity (IG 0) is left out.
     dynamic_cast<CRig&>(*store().findObject("Fractional rig", "RIG")).IG = 0;
-    EXPECT_EQ(choose({0, 1, 0, 0, 1, 0}, 1), (Names{"Mast 4", "Forestay 2"}));
+    EXPECT_EQ(choose({0, 1, 0, 0, 1, 0}, 1), (Texts{"Mast 4", "Forestay 2"}));
 
     // Type, name, and the text after the JSON (a pattern where the area was not worked out).
     for (const auto& [type, name, tail] : std::vector<std::array<const char*, 3>>{
@@ -149,11 +140,11 @@ TEST_F(MainFrameTest, PlanAndPreviewFirstWithoutThenInTheWindow)
         EXPECT_TRUE(frame->m_objectInfoText->GetValue().Matches(wxString::FromUTF8(head + "*}" + tail))) << head;
         const auto sail = sailPreview(*store().findObject(name, type), type);
         const wxString points = wxString::Format(" %zu", sail ? sail->curves.awa.size() : 0);
-        EXPECT_EQ(layers(frame->browserPlot()), (Names{wxString::FromUTF8("AWA [°] 0"), "CL CD [-] 0", "CL" + points, "CD0" + points}));
+        EXPECT_EQ(layers(frame->browserPlot()), (Texts{wxString::FromUTF8("AWA [°] 0"), "CL CD [-] 0", "CL" + points, "CD0" + points}));
     }
 
     select("KeuningHYDRO", "Cruiser 10m hull");
-    EXPECT_EQ(layers(frame->browserPlot()), (Names{"Speed [m/s] 0", "Resistance [N] 0", "Ru [N] upright resistance 21",
+    EXPECT_EQ(layers(frame->browserPlot()), (Texts{"Speed [m/s] 0", "Resistance [N] 0", "Ru [N] upright resistance 21",
                                                    wxString::FromUTF8("Ru+RH [N] at Leeway = 5.0°, Heel = 20.0° 21"), " 0"}));
     // Lwl 10 m: 0.75 sqrt(98.065) = 7.4270830 m/s in 20 steps; at 3.71 m/s the
     // heeled force along the track at leeway 5°.

@@ -8,16 +8,10 @@
 
 namespace {
 
-class RunWindows : public ::testing::Test {
-protected:
-    void SetUp() override { CObjectStore::resetInstance(); }
-    void TearDown() override { CObjectStore::resetInstance(); }
-    WxUserInterface ui;
-};
-
-TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
+TEST(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
 {
-    CObjectStore& store = CObjectStore::getInstance();
+    CObjectStore store;
+    WxUserInterface ui;
     ForceRangesDialog dialog(nullptr, wxID_ANY, wxEmptyString);
     wxGrid* grid = dialog.rangesGrid;
     store.rudderRange = {-1, 1, 0.5};
@@ -57,8 +51,9 @@ TEST_F(RunWindows, RangeDialogShowsWritesAndKeepsRanges)
     EXPECT_EQ(store.speedRange, (R{1, 2, 0.123457}));
 }
 
-TEST_F(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
+TEST(RunWindows, ProgressWindowShowsClampedValuesAndGoes)
 {
+    WxUserInterface ui;
     // Every other window stays disabled from the run's start to its end.
     auto* other = new wxFrame(nullptr, wxID_ANY, "Other");
     other->Show();
