@@ -60,6 +60,7 @@ TEST_F(MainFrameTest, CompareModesAndMessages)
         {&gap, &moved, 0, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||-0.50\nTWS=8.0m/s|0.00|1.00"},
         {&moved, &gap, 1, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||-0.50\nTWS=8.0m/s|0.00|1.00"},
         {&gap, {}, 2, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||4.50\nTWS=8.0m/s|3.25|5.00"},
+        {{}, &gap, 3, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||4.50\nTWS=8.0m/s|3.25|5.00"},
         {&file, {}, 2, 3, "|TWA=40.0°|TWA=100.0°\nTWS=6.0m/s|3.00|\nTWS=8.0m/s|5.00|"},
         {{}, {}, -1, -1, "Please select a compare mode."}, {{}, {}, 2, -1, "Please select a variable to compare."},
         {{}, {}, 0, 3, "No VPP result available"}, {&run, {}, 1, 3, "No VPP buffer available"},
@@ -77,7 +78,7 @@ TEST_F(MainFrameTest, CompareModesAndMessages)
         else
             wxTEST_DIALOG(menu(ID_WRITE_COMPARE_TABLE, wxEVT_BUTTON), expectError(expected));
         // Every message comes after the grid of the file rows and leaves it on the page.
-        EXPECT_EQ(shown(frame), expected[0] == '|' ? expected : std::get<4>(cases[6])) << expected;
+        EXPECT_EQ(shown(frame), expected[0] == '|' ? expected : std::get<4>(cases[7])) << expected;
     }
 }
 

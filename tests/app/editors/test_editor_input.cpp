@@ -22,13 +22,7 @@ using EditorInput = EditorTest;
 
 TEST_F(EditorInput, OkStoresCellsStillBeingTypedAndEstimates)
 {
-    struct Case {
-        const char* type;
-        const char* name;
-        Input input;
-        const char* key;
-        json stored;
-    };
+    struct Case { const char *type, *name; Input input; const char* key; json stored; };
     const Case cases[] = {
         // The example hull's wetted surface estimated (the estimators' worked example).
         {"KeuningHYDRO", "Cruiser 10m hull",
@@ -78,11 +72,7 @@ TEST_F(EditorInput, DecimalsTypedIntoPreferencesAndTickControls)
 // an option word that is no item in its spelling become what the control holds.
 TEST_F(EditorInput, OkWithNothingTouchedSavesTheSameFileButForClamps)
 {
-    struct Case {
-        const char* type;
-        json element;
-        json changes;
-    };
+    struct Case { const char* type; json element, changes; };
     const Case cases[] = {
         {"MAIN",
          {{"Name", "Grün °"}, {"P", 150.0}, {"E", -1.0}, {"MQW", 2.6875}, {"ADJUSTABILITY", "medium"}},
