@@ -783,11 +783,6 @@ void CMainFrame::OnSaveResultTable(wxCommandEvent&)
         showError("No polar results available to save.");
         return;
     }
-    // A file with values that are not numbers could not be loaded again.
-    if (!allFinite(*store.currentResults)) {
-        showError("The polar results hold values that are not finite numbers and cannot be saved as CSV.");
-        return;
-    }
     const wxString path = chooseFile(this, "Save Result Table", "CSV files (*.csv)|*.csv|All files (*.*)|*.*",
                                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (path.empty())

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -28,9 +29,17 @@ CarpetTable makeCarpetTable(const ResultTable* rows, int column)
         table.values[group].push_back(present ? row[index] : std::numeric_limits<double>::quiet_NaN());
         twaOfGroup[group].push_back(row[2]);
     }
-    if (twaOfGroup.empty())
-        return table;
-    table.twaValues = twaOfGroup.back();
+    // The headings are every TWA any group holds, ascending, each as often as
+    // the group holding it most often has it; a run's table, whose groups all
+    // hold the same angles, gets exactly the angles of each group.
+    for (std::vector<double> angles : twaOfGroup) {
+        std::erase_if(angles, [](double twa) { return std::isnan(twa); });
+        std::sort(angles.begin(), angles.end());
+        std::vector<double> merged;
+        std::set_union(table.twaValues.begin(), table.twaValues.end(), angles.begin(), angles.end(),
+                       std::back_inserter(merged));
+        table.twaValues = std::move(merged);
+    }
     // Each value goes under the heading equal to its own TWA, so that a group
     // missing an angle leaves that cell blank instead of moving the rest left.
     // The k-th value of a TWA takes the k-th heading of that TWA.

@@ -10,10 +10,10 @@
 struct CarpetTable {
     // One row per TWS group, one value per column heading: the chosen column
     // of the group's row with that heading's TWA. NaN where the group has no
-    // such row, or its row is too short for the column; a row whose TWA is no
-    // heading is left out.
+    // such row, or its row is too short for the column.
     std::vector<std::vector<double>> values;
-    // The TWA values of the last group formed: the column headings.
+    // Every TWA of the groups, ascending, as often as one group holds it at
+    // most (a TWA that is not a number none): the column headings.
     std::vector<double> twaValues;
     // One TWS per group, in the order the groups were formed: the row headings.
     std::vector<double> twsValues;

@@ -95,11 +95,6 @@ std::string checkRun(const Sulnarsetup& setup, const ActiveSet& active)
     return {};
 }
 
-bool allFinite(const ResultTable& rows)
-{
-    return std::all_of(rows.begin(), rows.end(), [](const std::vector<double>& row) { return finite(row); });
-}
-
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names)
 {
     std::string text;
@@ -113,7 +108,8 @@ std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0)
                 text += ',';
-            text += formatNumber("%.2f", row[i]);
+            // A failed point's forces are not numbers: "nan", whatever the sign bit.
+            text += std::isnan(row[i]) ? std::string("nan") : formatNumber("%.2f", row[i]);
         }
         text += '\n';
     }
@@ -133,8 +129,11 @@ bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error)
             continue;
 
         // Each field is read as strtod reads it: the longest number at its
-        // start, 0 when there is none; a comma at the end adds no field.
+        // start, 0 when there is none; a comma at the end adds no field. Of
+        // the values that are not finite only those the writer spells are
+        // taken; an overflow or another spelling refuses the file.
         std::vector<double> row;
+        bool readable = true;
         std::size_t start = 0;
         while (start < line.size()) {
             std::size_t end = line.find(',', start);
@@ -142,11 +141,15 @@ bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error)
                 end = line.size();
             const std::string field = line.substr(start, end - start);
             row.push_back(std::strtod(field.c_str(), nullptr));
+            if (!std::isfinite(row.back()) && field != "nan" && field != "inf" && field != "-inf")
+                readable = false;
             start = end + 1;
         }
-        if (row.size() < polarColumns || !finite(row)) {
+        // The rows are sorted by TWS and TWA, which must therefore be numbers.
+        if (!readable || row.size() < polarColumns || !finite({row[0], row[1], row[2]})) {
             error = "Line " + std::to_string(lineNumber) + " of the file does not hold " +
-                    std::to_string(polarColumns) + " finite numbers. Nothing has been loaded.";
+                    std::to_string(polarColumns) +
+                    " numbers with a finite resultFlag, TWS and TWA. Nothing has been loaded.";
             return false;
         }
         read.push_back(std::move(row));

@@ -28,16 +28,15 @@ ActiveSet findActiveSet(const Sulnarsetup& setup, const CObjectStore& store);
 // the first that fails gives the message.
 std::string checkRun(const Sulnarsetup& setup, const ActiveSet& active);
 
-// True when every value of the table is a finite number, as a CSV file must hold.
-bool allFinite(const ResultTable& rows);
-
 // The polar result table as CSV text: a header of the column names, then one
-// line per row with every value formatted "%.2f".
+// line per row with every value formatted "%.2f" (a value that is not a
+// number as "nan", infinities as "inf" and "-inf").
 std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>& names);
 
 // Reads a polar result table written as CSV: the first line is the header and
-// must be there, every further non-empty line must hold at least 22 finite
-// numbers. On success the rows come sorted by TWS, then TWA; otherwise `error`
+// must be there, every further non-empty line must hold at least 22 numbers,
+// those not finite spelled as the writer spells them, and a finite result
+// code, TWS and TWA. On success the rows come sorted by TWS, then TWA; otherwise `error`
 // says which line failed and `rows` is left alone.
 bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error);
 

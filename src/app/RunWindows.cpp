@@ -100,6 +100,8 @@ void fillForceRanges(ForceRangesDialog& dialog, const CObjectStore& store)
 
 void readForceRanges(const ForceRangesDialog& dialog, CObjectStore& store)
 {
+    // A cell still being typed in holds its text in the cell editor until saved.
+    dialog.rangesGrid->SaveEditControlValue();
     int row = 0;
     for (std::vector<double>* range : rangesOf(store)) {
         std::vector<double> values;

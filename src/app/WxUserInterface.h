@@ -3,6 +3,7 @@
 // error log, the progress window, the sweep-range dialog and the editors of
 // the design objects.
 
+#include <chrono>
 #include <memory>
 #include <type_traits>
 
@@ -22,6 +23,7 @@ public:
     void progressBegin() override;
     void progressUpdate(int percent) override;
     void progressEnd() override;
+    void progressKeepAlive() override;
 
     void editSweepRanges(CObjectStore& store) override;
 
@@ -38,7 +40,11 @@ public:
     GaugeFrame* progressWindow() const { return gaugeFrame.get(); }
 
 private:
+    // Lets the toolkit paint and answer, while every other window stays disabled.
+    void yieldToToolkit();
+
     wxWeakRef<GaugeFrame> gaugeFrame;
+    std::chrono::steady_clock::time_point lastYield;
     // Every other window is disabled once for the whole run: disabling and
     // enabling them at each step of the gauge took most of a run's time.
     std::unique_ptr<wxWindowDisabler> otherWindowsDisabled;

@@ -20,8 +20,9 @@ inline bool readFlag(const nlohmann::json& element, const std::string& key)
     return it != element.end() && it->get<bool>();
 }
 
-// A whole number: the default when the member is missing, the library's type
-// error when it is not a number or not a whole number that std::int32_t holds
+// A whole number: the default when the member is missing, a number cut toward
+// zero (3.7 reads as 3), a boolean as 0 or 1. Anything else is the library's
+// type error, also a number that std::int32_t cannot hold or that is not finite
 // (converting such a number would give an arbitrary value).
 inline std::int32_t readInteger(const nlohmann::json& element, const std::string& key, std::int32_t fallback)
 {
@@ -30,10 +31,9 @@ inline std::int32_t readInteger(const nlohmann::json& element, const std::string
         return fallback;
     if (!it->is_number())
         return it->get<std::int32_t>();
-    const double value = it->get<double>();
-    if (value != std::trunc(value) || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
+    const double value = std::trunc(it->get<double>());
+    if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()))
         throw nlohmann::json::type_error::create(
-            302, "type must be a whole number from -2147483648 to 2147483647, but is " + it->dump(), &*it);
+            302, "type must be a number from -2147483648 to 2147483647, but is " + it->dump(), &*it);
     return static_cast<std::int32_t>(value);
 }

@@ -134,6 +134,7 @@ bool Sulnarrun::evaluate(const double* x, double residuals[4], ForceMoment& aero
 
 void Sulnarrun::equality_constraint(double* result, const double* x)
 {
+    userInterface().progressKeepAlive();
     ForceMoment aero, hydro;
     balance(x, result, aero, hydro);
     // A state the models cannot evaluate ends this start as failed instead of

@@ -24,6 +24,9 @@ public:
     virtual void progressBegin() {}
     virtual void progressUpdate(int /*percent*/) {}
     virtual void progressEnd() {}
+    // Called many times a second during a run, also between progress values,
+    // so that the windows can answer while one start point takes long.
+    virtual void progressKeepAlive() {}
 
     // Lets the user edit the four ranges of the hydrodynamic sweep held in the store.
     virtual void editSweepRanges(CObjectStore& /*store*/) {}

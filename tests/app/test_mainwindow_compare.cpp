@@ -12,14 +12,14 @@ namespace {
 TEST(CompareTable, CarpetTablesAndDifferences)
 {
     // Values, column and row headings of the speed, NaN marking a blank cell. Groups in the order their TWS
-    // first appears, the headings from the last group, each value under its own TWA: 8 m/s lacks 60° and its
-    // 40° is no heading; 90° twice fills both its headings in order. A row too short for the speed, one too
+    // first appears, the headings every TWA of any group, ascending, each value under its own: 8 m/s lacks 60°,
+    // 6 m/s lacks 40°; 90° twice fills both its headings in order. A row too short for the speed, one too
     // short for TWA, and one with a NaN TWS.
     const ResultTable rows{polarRow(8, 40, 1), {4, 7}, polarRow(8, 90, 2), polarRow(NAN, 60, 9), {4, 6, 60},
                            polarRow(6, 90, 5), polarRow(6, 90, 7)};
     const CarpetTable t = makeCarpetTable(&rows, 3);
     EXPECT_EQ(testing::PrintToString(std::make_tuple(t.values, t.twaValues, t.twsValues)),
-              "({ { nan, 2, nan }, { nan, 5, 7 } }, { 60, 90, 90 }, { 8, 6 })");
+              "({ { 1, nan, 2, nan }, { nan, nan, 5, 7 } }, { 40, 60, 90, 90 }, { 8, 6 })");
     EXPECT_EQ(subtractMatrices({{5, 3, 1}, {2}, {7}, {8}}, {{1, 1}, {4, 4}, {}}), (ResultTable{{4, 2}, {-2}, {}}));
     EXPECT_TRUE(subtractMatrices({}, {{1}}).empty());
     const ResultTable none;
@@ -46,9 +46,9 @@ TEST_F(MainFrameTest, CompareModesAndMessages)
     const ResultTable run{polarRow(6, 40, 3), polarRow(6, 90, 4.5), polarRow(8, 40, 3.25), polarRow(8, 90, 5)};
     const ResultTable moved{polarRow(6, 40, 2.5), polarRow(6, 90, 5), polarRow(8, 40, 3.25), polarRow(8, 90, 4)};
     const ResultTable file{polarRow(6, 40, 3), polarRow(8, 40, 5), {4, 8, 100}};
-    // The run without its point at 6 m/s and 40°, read from a file.
+    // The run without its points at 6 m/s, 40° and 8 m/s, 90° (the last group), read from a file.
     const std::string zeros = ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n";
-    writeFile(dir.file("gap.csv"), "header\n4,6,90,4.5" + zeros + "4,8,40,3.25" + zeros + "4,8,90,5" + zeros);
+    writeFile(dir.file("gap.csv"), "header\n4,6,90,4.5" + zeros + "4,8,40,3.25" + zeros);
     chosenPath = wxString::FromUTF8(dir.file("gap.csv"));
     menu(ID_LOAD_RESULT_CSV);
     const ResultTable gap = *store().currentResults;
@@ -57,10 +57,10 @@ TEST_F(MainFrameTest, CompareModesAndMessages)
         {&run, &moved, 0, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s|0.50|-0.50\nTWS=8.0m/s|0.00|1.00"},
         {&run, &moved, 1, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s|-0.50|0.50\nTWS=8.0m/s|0.00|-1.00"},
         {{}, &moved, 3, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s|2.50|5.00\nTWS=8.0m/s|3.25|4.00"},
-        {&gap, &moved, 0, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||-0.50\nTWS=8.0m/s|0.00|1.00"},
-        {&moved, &gap, 1, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||-0.50\nTWS=8.0m/s|0.00|1.00"},
-        {&gap, {}, 2, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||4.50\nTWS=8.0m/s|3.25|5.00"},
-        {{}, &gap, 3, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||4.50\nTWS=8.0m/s|3.25|5.00"},
+        {&gap, &moved, 0, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||-0.50\nTWS=8.0m/s|0.00|"},
+        {&moved, &gap, 1, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||-0.50\nTWS=8.0m/s|0.00|"},
+        {&gap, {}, 2, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||4.50\nTWS=8.0m/s|3.25|"},
+        {{}, &gap, 3, 3, "|TWA=40.0°|TWA=90.0°\nTWS=6.0m/s||4.50\nTWS=8.0m/s|3.25|"},
         {&file, {}, 2, 3, "|TWA=40.0°|TWA=100.0°\nTWS=6.0m/s|3.00|\nTWS=8.0m/s|5.00|"},
         {{}, {}, -1, -1, "Please select a compare mode."}, {{}, {}, 2, -1, "Please select a variable to compare."},
         {{}, {}, 0, 3, "No VPP result available"}, {&run, {}, 1, 3, "No VPP buffer available"},

@@ -34,13 +34,18 @@ TEST_F(MainFrameTest, LoadReportsWhatItCannotReadAndReadsTheRest)
     // A member of the wrong JSON type inside an object skips that element only.
     const std::string wrongType = " cannot be read: [json.exception.type_error.302] type must be number, but is string. Ignored";
     wxTEST_DIALOG(load(R"({"VPPsetup": [{"Name": "S", "Main": "M /* not */ kept", "Rig": "R"}], "JIB": {"Name": "J"},
-        "Results": [1, 2], "RIG": [3, {"Name": "R"}], "MAIN": [{"Name": "Grün 1", "P": "ten"}, {"Name": "M /* not */ kept",
+        "Results": [1, 2], "RIG": [3, {"Name": "R", "N_SPREADERS": 3.7}], "MAIN": [{"Name": "Grün 1", "P": "ten"}, {"Name": "M /* not */ kept",
         "P": 11.5}, {"P": "1"}]})"),
                   expectError("MAIN element \"Grün 1\"" + wrongType), expectError("MAIN element" + wrongType),
                   expectError("JIB is not a JSON array. Ignored"), expectError("RIG vector elements are not JSON objects. Ignored"));
     EXPECT_TRUE(children(2) == Texts{"M /* not */ kept"} && children(7) == Texts{"R"} && children(8) == Texts{"S"});
     EXPECT_TRUE(store().objects.size() == 3u && !frame->storeChanged());
-    EXPECT_EQ(store().objects[2]->makeJSON().at("Main"), "M /* not */ kept");
+    // A fractional spreader count is cut: the rig stays, its setup keeps it, and saving writes 3.
+    EXPECT_TRUE(store().objects[2]->makeJSON().at("Main") == "M /* not */ kept" && store().objects[2]->makeJSON().at("Rig") == "R");
+    chosenPath = dir.file("out.json");
+    menu(ID_SAVE_TREE_JSON);
+    EXPECT_EQ(nlohmann::json::parse(fileContents(dir.file("out.json")))["RIG"][0]["N_SPREADERS"], 3);
+    chosenPath = dir.file("p.jsonc");
 
     load("/*" + std::string(60000, '=') + "\n" + std::string(60000, '*') + "*/\n{\"HSF\": [{\"Name\": \"H\"}]}\n");
     EXPECT_EQ(children(5), Texts{"H"});

@@ -75,11 +75,12 @@ TEST(PolarCsv, WritesTwoDecimalsReadsLooseLinesSortedAndRefusesBadOnes)
                                "MAz,FHx,FHy,FHz,MHx,MHy,MHz\n";
     std::vector<double> row = polarRow(8, 52.5, 2.345);
     row[4] = -0.004;
+    std::tie(row[5], row[6], row[7], row[8]) = std::tuple(NAN, -NAN, INFINITY, -INFINITY);
     row[21] = 1234.5678;
     const std::string text =
         polarCsvText({row, polarRow(4, 120, 2.5), polarRow(4, 40, 1.994)}, CObjectStore().resultColumnNames);
-    // 2.345 is stored just below the half and rounds down; -0.004 keeps its sign.
-    EXPECT_EQ(text, header + "4.00,8.00,52.50,2.35,-0.00" + repeat(",0.00", 16) + ",1234.57\n" +
+    // 2.345 is stored just below the half and rounds down; -0.004 keeps its sign; a NaN has none.
+    EXPECT_EQ(text, header + "4.00,8.00,52.50,2.35,-0.00,nan,nan,inf,-inf" + repeat(",0.00", 12) + ",1234.57\n" +
                         "4.00,4.00,120.00,2.50" + repeat(",0.00", 18) + "\n" + "4.00,4.00,40.00,1.99" +
                         repeat(",0.00", 18) + "\n");
 
@@ -89,7 +90,8 @@ TEST(PolarCsv, WritesTwoDecimalsReadsLooseLinesSortedAndRefusesBadOnes)
     ASSERT_TRUE(readPolarCsv(in, rows, error)) << error;
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(std::tie(rows[0][2], rows[0][3], rows[1][2], rows[2][1], rows[2][3]), std::tuple(40, 1.99, 120, 8, 2.35));
-    EXPECT_TRUE(std::signbit(rows[2][4]));
+    EXPECT_TRUE(std::signbit(rows[2][4]) && std::isnan(rows[2][5]) && std::isnan(rows[2][6]));
+    EXPECT_EQ(std::tie(rows[2][7], rows[2][8]), std::tuple(INFINITY, -INFINITY));
     // Values are written whole (the text after its empty header line).
     EXPECT_EQ(std::stod(polarCsvText({{1e100}}, {}).substr(1)), 1e100);
 
@@ -110,10 +112,11 @@ TEST(PolarCsv, WritesTwoDecimalsReadsLooseLinesSortedAndRefusesBadOnes)
 
     const std::string tail = repeat(",1", 18);
     for (const std::string& bad :
-         {std::string("1,2,3"), "4,6,90,nan" + tail, "4,6,90,inf" + tail, "4,6,90,1e999" + tail}) {
+         {std::string("1,2,3"), "4,6,90,NaN" + tail, "4,6,90, inf" + tail, "4,6,90,1e999" + tail, "4,nan,90,1" + tail}) {
         std::istringstream badIn("header\n4,4,40,2" + repeat(",0", 18) + "\n" + bad + "\n");
         EXPECT_FALSE(readPolarCsv(badIn, rows, error)) << bad;
-        EXPECT_EQ(error, "Line 3 of the file does not hold 22 finite numbers. Nothing has been loaded.");
+        EXPECT_EQ(error, "Line 3 of the file does not hold 22 numbers with a finite resultFlag, TWS and TWA. "
+                         "Nothing has been loaded.");
         EXPECT_EQ(rows, (ResultTable{{7.0}}));
     }
 }

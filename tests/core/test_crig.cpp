@@ -14,13 +14,17 @@ void expectWindage(const ForceMoment& f, double Fx, double Fy, double Mx)
     EXPECT_EQ((std::array<double, 3>{f.Fz, f.My, f.Mz}), (std::array<double, 3>{}));
 }
 
-TEST(CRig, SpreaderCountIsAWholeNumber)
+TEST(CRig, SpreaderCountIsCutToAWholeNumber)
 {
-    // Read as an integer; a number that is not one is refused.
-    EXPECT_EQ(parsed<CRig>(R"({"N_SPREADERS": true})").N_SPREADERS, 1);
+    // Cut toward zero; a boolean is 0 or 1; a number no int32 holds, or a text, is refused.
+    for (const auto& [text, count] : std::vector<std::pair<const char*, int>>{
+             {R"({"N_SPREADERS": true})", 1}, {R"({"N_SPREADERS": 3.7})", 3}, {R"({"N_SPREADERS": -0.5})", 0},
+             {R"({"N_SPREADERS": -2147483648.9})", -2147483647 - 1}})
+        EXPECT_EQ(parsed<CRig>(text).N_SPREADERS, count) << text;
+    const char* range = "a number from -2147483648 to 2147483647, but is ";
     expectTypeErrors<CRig>("RIG", {{R"({"N_SPREADERS": "2"})", "number, but is string"},
-                                   {R"({"N_SPREADERS": 3.7})",
-                                    "a whole number from -2147483648 to 2147483647, but is 3.7"}});
+                                   {R"({"N_SPREADERS": 1e10})", range + std::string("10000000000.0")},
+                                   {R"({"N_SPREADERS": 2147483648})", range + std::string("2147483648")}});
 }
 
 TEST(CRig, WindageHeeledAtSeveralAngles)

@@ -64,11 +64,11 @@ TEST_F(InfoBoxes, EmptyLegendAndSquareItems)
     plInfoLegend* box = legend();
     box->Plot(canvas.dc, *window);
     EXPECT_EQ(std::pair(canvas.inked(), box->GetSize().y), std::pair(0, 1));
-    // A filled 10 x 10 square at (15, mid - 5); unknown modes are ignored.
+    // A 10 x 10 square at (15, mid - 5), filled and edged in the curve's colour; unknown modes are ignored.
     add("square", *wxBLUE); box->SetItemMode(plITEM_SQUARE), box->SetItemMode(2);
     const int mid = 105 + canvas.dc.GetTextExtent("square").y / 2;
     box->Plot(canvas.dc, *window);
-    EXPECT_EQ(std::pair(canvas.at(17, mid - 3), canvas.at(23, mid + 3)), std::pair(*wxBLUE, *wxBLUE));
+    EXPECT_EQ(std::pair(canvas.at(17, mid - 3), canvas.at(24, mid + 4)), std::pair(*wxBLUE, *wxBLUE));
 }
 
 TEST_F(InfoBoxes, RelativePlaceOnResize)

@@ -166,12 +166,12 @@ TEST_F(PlotView, RepaintsAfterZoomsAndFreesTheLayers)
         return paints > before;
     };
     EXPECT_TRUE(repaints([this] { window->ZoomOut(); }) && repaints([this] { window->ZoomOutX(); }));
-    EXPECT_TRUE(repaints([this] { window->ZoomOutY(); }));
-    // A hundred zooms in still paint.
+    // Hiding a layer by name repaints. After a hundred zooms in the window still paints, the layer shown again.
+    EXPECT_TRUE(repaints([this] { window->ZoomOutY(); }) && repaints([this] { window->SetLayerVisible("y", false); }));
     for (int i = 0; i < 100; ++i)
         wheel(120, 317, 211, true, false);
     EXPECT_GT(window->GetScaleX(), 1e17);
-    EXPECT_TRUE(repaints([this] { window->Refresh(); }));
+    EXPECT_TRUE(repaints([this] { window->SetLayerVisible("y", true); }));
     window->Destroy(), wxTheApp->ProcessIdle();
     EXPECT_EQ(deaths, 1);
 }
@@ -209,6 +209,11 @@ TEST_F(ScrollingPlotView, ScrollBarsFollowTheView)
         window->ProcessWindowEvent(event);
         EXPECT_DOUBLE_EQ(o == wxHORIZONTAL ? window->GetPosX() : window->GetPosY(), pos) << type << " " << o;
     }
+    // "Center" before any right click moves the view by pixel (0, 0)'s offset from half the plot
+    // area (270, 180): posX 0.5 - 270 / 20, posY 38 + 180 / 20. The bars start at the area's left
+    // edge x -11 and top edge y 46.5, past the data.
+    menu(plID_CENTER);
+    EXPECT_EQ(std::pair(bar(wxHORIZONTAL), bar(wxVERTICAL)), std::pair(std::vector{0, 540, 1420}, std::vector{0, 360, 930}));
     window->SetPLScrollbars(false);
     EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), 1);
 }
