@@ -4,7 +4,7 @@
 # is asked of apt-get, so neither root nor the network is needed.
 set -e
 PACKAGES="cmake g++ make libwxgtk3.2-dev nlohmann-json3-dev libnlopt-cxx-dev libgtest-dev libbenchmark-dev
-xvfb xauth imagemagick"
+xvfb xauth imagemagick libgtk-3-dev pkg-config"
 MISSING=""
 for package in $PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

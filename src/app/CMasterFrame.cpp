@@ -39,15 +39,6 @@ wxStaticText* addBar(wxWindow* parent)
     return bar;
 }
 
-wxSpinCtrlDouble* addSpin(wxWindow* parent, wxWindowID id, const wxString& text, double min, double max,
-                          double initial, double increment, unsigned digits)
-{
-    auto* spin = new wxSpinCtrlDouble(parent, id, text, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, min,
-                                      max, initial, increment);
-    spin->SetDigits(digits);
-    return spin;
-}
-
 } // namespace
 
 CMasterFrame::CMasterFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
@@ -178,7 +169,7 @@ void CMasterFrame::buildLeftColumn()
     }
     m_reefFactorLabel = addLabel(m_printSetGridPanel, _("Reef Factor:"));
     printSetGrid->Add(m_reefFactorLabel, 0, wxALL, 5);
-    m_reefFactorSpin = addSpin(m_printSetGridPanel, ID_REEF_FACTOR, "1", 0, 1, 1, 0.05, 2);
+    m_reefFactorSpin = newNumberSpin(m_printSetGridPanel, {0, 1, 0.05, 2}, 1, ID_REEF_FACTOR);
     printSetGrid->Add(m_reefFactorSpin, 0, wxALL, 5);
     m_printSetGridPanel->SetSizer(printSetGrid);
     m_printSetGridPanel->Layout();
@@ -263,30 +254,26 @@ void CMasterFrame::buildPolarPage()
     auto* radiiRow = new wxBoxSizer(wxHORIZONTAL);
     m_radiiMinLabel = addLabel(plotParent, _("Radii MIN:"));
     radiiRow->Add(m_radiiMinLabel, 0, wxALL, 5);
-    m_radiiMinSpin = addSpin(plotParent, wxID_ANY, wxEmptyString, 0, 20, 2, 1, 1);
+    m_radiiMinSpin = newNumberSpin(plotParent, {0, 20, 1, 1}, 2);
     radiiRow->Add(m_radiiMinSpin, 0, wxALL, 5);
     m_radiiMaxLabel = addLabel(plotParent, _("MAX:"));
     radiiRow->Add(m_radiiMaxLabel, 0, wxALL, 5);
-    m_radiiMaxSpin = addSpin(plotParent, wxID_ANY, wxEmptyString, 0, 20, 8, 1, 1);
+    m_radiiMaxSpin = newNumberSpin(plotParent, {0, 20, 1, 1}, 8);
     radiiRow->Add(m_radiiMaxSpin, 0, wxALL, 5);
     m_radiiIncLabel = addLabel(plotParent, _("INC:"));
     radiiRow->Add(m_radiiIncLabel, 0, wxALL, 5);
-    m_radiiIncSpin = addSpin(plotParent, wxID_ANY, wxEmptyString, 0, 20, 2, 1, 1);
+    m_radiiIncSpin = newNumberSpin(plotParent, {0, 20, 1, 1}, 2);
     radiiRow->Add(m_radiiIncSpin, 0, wxALL, 5);
     plotBox->Add(radiiRow, 1, wxEXPAND, 5);
 
     auto* ticksRow = new wxBoxSizer(wxHORIZONTAL);
     m_majorTickLabel = addLabel(plotParent, _("Angle Mayor Ticks:"));
     ticksRow->Add(m_majorTickLabel, 0, wxALL, 5);
-    m_majorTickSpin = new wxSpinCtrl(plotParent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                     wxSP_ARROW_KEYS, 10, 90, 30);
+    m_majorTickSpin = newNumberSpin(plotParent, 10, 90, 30);
     ticksRow->Add(m_majorTickSpin, 0, wxALL, 5);
     m_minorTickLabel = addLabel(plotParent, _("Angle Minor Ticks"));
     ticksRow->Add(m_minorTickLabel, 0, wxALL, 5);
-    m_minorTickSpin = new wxSpinCtrl(plotParent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                     wxSP_ARROW_KEYS, 1, 10, 5);
-    for (wxSpinCtrl* spin : {m_majorTickSpin, m_minorTickSpin})
-        acceptDecimalPoint(spin);
+    m_minorTickSpin = newNumberSpin(plotParent, 1, 10, 5);
     ticksRow->Add(m_minorTickSpin, 0, wxALL, 5);
     plotBox->Add(ticksRow, 1, wxEXPAND, 5);
 

@@ -35,11 +35,9 @@ wxStaticText* addLabel(wxStaticBox* box, wxFlexGridSizer* grid, const char* text
 }
 
 // A spin control of whole numbers in one cell of the group.
-template <class Spin, class Value>
-Spin* addSpin(wxStaticBox* box, wxFlexGridSizer* grid, Value min, Value max, Value initial)
+template <class Spin>
+Spin* addSpin(wxFlexGridSizer* grid, Spin* spin)
 {
-    auto* spin = new Spin(box, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, min, max,
-                          initial);
     grid->Add(spin, 0, wxALL, 5);
     return spin;
 }
@@ -56,19 +54,13 @@ PreferencesDialog::PreferencesDialog(wxWindow* parent, wxWindowID id, const wxSt
     wxStaticBox* box = nullptr;
     wxFlexGridSizer* grid = addGroup(this, mainSizer, tr("Default Leeway and Heel (in Object Browser Tab"), box);
     m_leewayLabel = addLabel(box, grid, "Leeway Angle for Resistance Diagram [°]");
-    m_leewaySpin = addSpin<wxSpinCtrlDouble>(box, grid, 0.0, 10.0, 5.0);
+    m_leewaySpin = addSpin(grid, newNumberSpin(box, {0.0, 10.0, 1.0, 0}, 5.0));
     m_heelLabel = addLabel(box, grid, "Heel Angle for Resistance Diagram [°]");
-    m_heelSpin = addSpin<wxSpinCtrlDouble>(box, grid, 0.0, 45.0, 20.0);
-    for (wxSpinCtrlDouble* spin : {m_leewaySpin, m_heelSpin}) {
-        spin->SetIncrement(1);
-        spin->SetDigits(0);
-        acceptDecimalPoint(spin);
-    }
+    m_heelSpin = addSpin(grid, newNumberSpin(box, {0.0, 45.0, 1.0, 0}, 20.0));
 
     grid = addGroup(this, mainSizer, tr("Global Optimization Parameters"), box);
     m_globalGuessesLabel = addLabel(box, grid, "Global Guesses for Speed Flat and Reef:");
-    m_globalGuessesSpin = addSpin<wxSpinCtrl>(box, grid, 3, 9, 3);
-    acceptDecimalPoint(m_globalGuessesSpin);
+    m_globalGuessesSpin = addSpin(grid, newNumberSpin(box, 3, 9, 3));
 
     m_buttonSizer = new wxStdDialogButtonSizer();
     m_buttonSizerOK = new wxButton(this, wxID_OK);

@@ -9,6 +9,7 @@
 #include <wx/spinctrl.h>
 
 #include "RunWindows.h"
+#include "Typing.h"
 #include "Sulnarsetup.h"
 
 namespace {
@@ -159,12 +160,16 @@ TEST_F(ResultCommands, MainRoadOnTheExampleProject)
     // Run, rows, columns, a column and its label, and a column's cell in the last row.
     const std::tuple<int, int, int, int, const char*, int, const char*> runs[] = {
         {ID_RUN_POLAR, 105, 22, 21, "MHz", 2, "180.00"}, {ID_CALC_AERO, 105, 16, 3, "AWA", 0, "16.00"},
-        {ID_CALC_HYDRO, 6, 20, 0, "Speed", 0, "6.00"}};
+        {ID_CALC_HYDRO, 3, 20, 0, "Speed", 0, "3.00"}};
     for (const auto& [run, rows, columns, labelColumn, label, column, cell] : runs) {
         if (run != ID_CALC_HYDRO)
             button(run);
         else
-            wxTEST_DIALOG(button(run), wxExpectDismissableModal<ForceRangesDialog>(wxID_OK));
+            // The speed's MAX typed, and OK pressed without Enter.
+            wxTEST_DIALOG(button(run), AnswerDialog<ForceRangesDialog>([](ForceRangesDialog& d) {
+                              typeInCell(d.rangesGrid, 0, 1, "3");
+                              return wxID_OK;
+                          }));
         ASSERT_NE(grid(), nullptr);
         ASSERT_EQ(std::tuple(grid()->GetNumberRows(), grid()->GetNumberCols()), std::tuple(rows, columns));
         EXPECT_EQ(grid()->GetColLabelValue(labelColumn) + " " + grid()->GetCellValue(rows - 1, column),

@@ -7,14 +7,25 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
+#include "GtkSpinButton.h"
 #include "Translate.h"
 
-#ifdef __WXGTK__
-// wxWidgets' headers declare GTK's widget type but none of its functions.
-extern "C" void gtk_spin_button_set_numeric(GtkWidget* spin, int numeric);
-#endif
-
 namespace {
+
+// A spin control whose text without a number keeps the value it had. The
+// toolkit asks for the value of the text when the control is left or read;
+// without this GTK reads such a text as 0.
+template <class Spin>
+class NumberSpin : public Spin {
+public:
+    using Spin::Spin;
+
+    typename Spin::GTKInputResult GTKInput(double* value) const override
+    {
+        *value = typedNumberOrValue(this);
+        return Spin::GTKInput_Converted;
+    }
+};
 
 // The editors' spin control. It remembers whether the user changed its text,
 // by typing or stepping: filling it sends no event, so only then is its value
@@ -22,55 +33,64 @@ namespace {
 // GTK's spin buttons are far taller and wider than the controls the editors'
 // sizes were made for: a lower entry and narrower buttons let the rows fit.
 template <class Spin>
-class EditorSpin : public Spin {
+class EditorSpin : public NumberSpin<Spin> {
 public:
     template <class... Args>
-    explicit EditorSpin(Args&&... args) : Spin(std::forward<Args>(args)...)
+    explicit EditorSpin(Args&&... args) : NumberSpin<Spin>(std::forward<Args>(args)...)
     {
         this->Bind(wxEVT_TEXT, [this](wxCommandEvent& event) {
             edited = true;
             event.Skip();
         });
-#ifdef __WXGTK3__
         this->GTKApplyCssStyle("* { min-height: 24px; padding-top: 0; padding-bottom: 0; }"
                                "button { min-height: 0; padding-left: 4px; padding-right: 4px; }");
         this->InvalidateBestSize();
         this->SetInitialSize();
-#endif
     }
 
     bool edited = false;
 };
 
+template <template <class> class Kind>
+wxSpinCtrlDouble* newDoubleSpin(wxWindow* parent, const SpinRange& range, double initial, wxWindowID id = wxID_ANY)
+{
+    auto* spin = new Kind<wxSpinCtrlDouble>(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                            wxSP_ARROW_KEYS, range.min, range.max, initial, range.increment);
+    spin->SetDigits(range.digits);
+    if (range.digits == 0)
+        leaveNumericMode(spin);
+    return spin;
+}
+
+template <template <class> class Kind>
+wxSpinCtrl* newIntegerSpin(wxWindow* parent, int min, int max, int initial)
+{
+    auto* spin = new Kind<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                      wxSP_ARROW_KEYS, min, max, initial);
+    leaveNumericMode(spin);
+    return spin;
+}
+
 } // namespace
 
-// GTK's numeric mode drops a decimal point typed into a control without
-// digits, so "4.3" would become 43; without it the typed number is read whole
-// and shown rounded, and text after the number is ignored as before.
-void acceptDecimalPoint([[maybe_unused]] wxWindow* spin)
+wxSpinCtrlDouble* newNumberSpin(wxWindow* parent, const SpinRange& range, double initial, wxWindowID id)
 {
-#ifdef __WXGTK__
-    gtk_spin_button_set_numeric(spin->GetHandle(), false);
-#endif
+    return newDoubleSpin<NumberSpin>(parent, range, initial, id);
+}
+
+wxSpinCtrl* newNumberSpin(wxWindow* parent, int min, int max, int initial)
+{
+    return newIntegerSpin<NumberSpin>(parent, min, max, initial);
 }
 
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range, double initial)
 {
-    auto* spin = new EditorSpin<wxSpinCtrlDouble>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                                  wxDefaultSize, wxSP_ARROW_KEYS, range.min, range.max, initial,
-                                                  range.increment);
-    spin->SetDigits(range.digits);
-    if (range.digits == 0)
-        acceptDecimalPoint(spin);
-    return spin;
+    return newDoubleSpin<EditorSpin>(parent, range, initial);
 }
 
 wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial)
 {
-    auto* spin = new EditorSpin<wxSpinCtrl>(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                            wxSP_ARROW_KEYS, min, max, initial);
-    acceptDecimalPoint(spin);
-    return spin;
+    return newIntegerSpin<EditorSpin>(parent, min, max, initial);
 }
 
 void fillSpin(wxSpinCtrlDouble* spin, double value)
@@ -94,7 +114,10 @@ void readSpin(const wxSpinCtrlDouble* spin, double& value)
 {
     const auto* editorSpin = dynamic_cast<const EditorSpin<wxSpinCtrlDouble>*>(spin);
     const bool inRange = value >= spin->GetMin() && value <= spin->GetMax();
-    if (!editorSpin || editorSpin->edited || !inRange)
+    // A text the user emptied gives the filled value back unrounded: only
+    // another value is the user's.
+    const bool changed = editorSpin && editorSpin->edited && heldValue(spin) != value;
+    if (!editorSpin || changed || !inRange)
         value = spin->GetValue();
 }
 

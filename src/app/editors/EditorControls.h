@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/defs.h>
+
 class wxChoice;
 class wxGrid;
 class wxSpinCtrl;
@@ -25,15 +27,18 @@ struct SpinRange {
     unsigned digits = 1;
 };
 
-// A floating-point spin control with arrow keys, `range` and `initial` value.
+// The program's number fields: spin controls with arrow keys that keep their
+// value when the text left in them holds no number at its start (emptied, or
+// only letters), and show that value again, as the toolkit's own spin control
+// does on other desktops; "4a" reads as 4. One that shows no decimals takes a
+// typed decimal point: the number is read whole and shown rounded.
+wxSpinCtrlDouble* newNumberSpin(wxWindow* parent, const SpinRange& range, double initial, wxWindowID id = wxID_ANY);
+wxSpinCtrl* newNumberSpin(wxWindow* parent, int min, int max, int initial);
+
+// The editors' number fields, which also remember whether the user changed
+// them (see readSpin) and fit the editors' rows.
 wxSpinCtrlDouble* newSpinControl(wxWindow* parent, const SpinRange& range = {}, double initial = 0.0);
-
-// An integer spin control with arrow keys from `min` to `max`, starting at `initial`.
 wxSpinCtrl* newSpinControl(wxWindow* parent, int min, int max, int initial = 0);
-
-// Lets a spin control that shows no decimals take a typed decimal point:
-// the number typed is read whole and shown rounded, instead of "4.3" becoming 43.
-void acceptDecimalPoint(wxWindow* spin);
 
 // Shows the field's value; the control clamps it to its range. Sends no event.
 void fillSpin(wxSpinCtrlDouble* spin, double value);
@@ -44,7 +49,8 @@ void editSpin(wxSpinCtrlDouble* spin, double value);
 
 // Reads a control back into its field. A floating-point control shows its
 // value rounded to its digits, so the field keeps its stored value unless the
-// user typed into or stepped the control (or the value was edited for them);
+// user typed into or stepped the control to another value (or the value was
+// edited for them);
 // a stored value outside the control's range (or not finite) takes the control's.
 void readSpin(const wxSpinCtrlDouble* spin, double& value);
 void readSpin(const wxSpinCtrl* spin, std::int32_t& value);

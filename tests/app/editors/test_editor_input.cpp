@@ -5,6 +5,7 @@
 
 #include "MiscDialogs.h"
 #include "VPPDialog.h"
+#include "sailDialogs.h"
 #include "mykeuningHYDRODialog.h"
 
 namespace {
@@ -48,22 +49,50 @@ TEST_F(EditorInput, OkStoresCellsStillBeingTypedAndEstimates)
     }
 }
 
-// Spin controls without decimals outside the editors take a typed decimal
-// point too: the number stored is the one typed, or it rounded.
-TEST_F(EditorInput, DecimalsTypedIntoPreferencesAndTickControls)
+// A number field emptied, or given letters alone, keeps its value and shows it
+// again on leaving; letters after a number are ignored. The editors keep the
+// stored value itself (MTW 1.35 shows 1.4).
+TEST_F(EditorInput, FieldsWithoutANumberKeepTheirValue)
 {
-    wxTEST_DIALOG(menu(wxID_PREFERENCES), AnswerDialog<PreferencesDialog>([](PreferencesDialog& d) {
-                      type(d.m_leewaySpin, "4.3");
-                      type(d.m_heelSpin, "30.5");
-                      type(d.m_globalGuessesSpin, "4.4");
-                      return wxID_OK;
-                  }));
+    loadExample();
+    CObject* sail = store().findObject("Main 10m", "MAIN");
+    edit<mainDialog>(*sail, [](mainDialog& d) {
+        for (const auto& [spin, typed] : {std::pair{d.m_pSpin, "abc"}, {d.m_eSpin, ""}, {d.m_mtwSpin, ""}, {d.m_mqwSpin, "3.3a"}})
+            type(spin, typed);
+        EXPECT_EQ(d.m_pSpin->GetTextValue() + " " + d.m_eSpin->GetTextValue(), "11.8 4.0");
+        return wxID_OK;
+    });
+    EXPECT_EQ(std::tuple(sail->makeJSON()["P"], sail->makeJSON()["E"], sail->makeJSON()["MTW"], sail->makeJSON()["MQW"]),
+              std::tuple(11.8, 4.0, 1.35, 3.3));
+    CObject* spi = store().findObject("Symmetric spinnaker", "SPI");
+    edit<spiDialog>(*spi, [](spiDialog& d) { type(d.m_splSpin, "x5"); type(d.m_sluSpin, "12.6b"); return wxID_OK; });
+    EXPECT_EQ(std::tuple(spi->makeJSON()["SPL"], spi->makeJSON()["SLU"]), std::tuple(4.0, 12.6));
+    CObject* rig = store().findObject("Fractional rig", "RIG");
+    edit<rigDialog>(*rig, [](rigDialog& d) { type(d.m_spreadersSpin, ""); return wxID_OK; });
+    EXPECT_EQ(rig->makeJSON()["N_SPREADERS"], 2);
+
+    // Outside the editors too; and a typed decimal point is taken where no decimals show.
+    const auto answer = [](const char* leeway, const char* heel, const char* guesses) {
+        return AnswerDialog<PreferencesDialog>([=](PreferencesDialog& d) {
+            type(d.m_leewaySpin, leeway);
+            type(d.m_heelSpin, heel);
+            type(d.m_globalGuessesSpin, guesses);
+            return wxID_OK;
+        });
+    };
+    wxTEST_DIALOG(menu(wxID_PREFERENCES), answer("abc", "", "x5"));
+    EXPECT_EQ(std::tuple(store().diagramLeeway, store().diagramHeel, store().globalGuessCount), std::tuple(5, 20, 3));
+    wxTEST_DIALOG(menu(wxID_PREFERENCES), answer("4.3", "30.5", "4.4"));
     EXPECT_TRUE(store().diagramLeeway == 4.3 || store().diagramLeeway == 4.0) << store().diagramLeeway;
     EXPECT_TRUE(store().diagramHeel >= 30.0 && store().diagramHeel <= 31.0) << store().diagramHeel;
     EXPECT_EQ(store().globalGuessCount, 4);
-    type(frame->m_majorTickSpin, "45.2");
-    type(frame->m_minorTickSpin, "2.2");
-    EXPECT_EQ(std::tuple(frame->m_majorTickSpin->GetValue(), frame->m_minorTickSpin->GetValue()), std::tuple(45, 2));
+    for (const auto& [spin, typed] : {std::pair<wxWindow*, const char*>{frame->m_majorTickSpin, "45.2"},
+             {frame->m_minorTickSpin, "x"}, {frame->m_radiiMinSpin, "abc"}, {frame->m_radiiMaxSpin, "9.5z"},
+             {frame->m_reefFactorSpin, ""}})
+        type(spin, typed);
+    EXPECT_EQ(std::tuple(frame->m_majorTickSpin->GetValue(), frame->m_minorTickSpin->GetValue(), frame->m_radiiMinSpin->GetValue(),
+                         frame->m_radiiMaxSpin->GetValue(), frame->m_reefFactorSpin->GetValue()), std::tuple(45, 5, 2.0, 9.5, 1.0));
+    EXPECT_EQ(frame->m_reefFactorSpin->GetTextValue(), "1.00");
 }
 
 // OK with nothing touched keeps every stored value, also where a control shows
