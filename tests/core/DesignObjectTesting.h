@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the design objects' tests: reading errors and checks of
-// several results at once.
+// Helpers shared by the design objects' tests: a stand-in design object, reading
+// errors and checks of several results at once.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include "CObjectStore.h"
 #include "RecordingUserInterface.h"
+
+// A design object of a name and type that only counts its destructions, when given a counter.
+struct Probe : CObject {
+    Probe(std::string n, std::string t, int* deaths = nullptr) : CObject(std::move(n), std::move(t)), deaths(deaths) {}
+    ~Probe() override { if (deaths) ++*deaths; }
+    nlohmann::json makeJSON() const override { return {}; }
+    void edit() override {}
+    int* deaths;
+};
 
 // An object of class T read from a project-file element's text.
 template <class T>
@@ -17,12 +27,11 @@ T parsed(const char* text)
     return T(nlohmann::json::parse(text), "");
 }
 
-// The text of the type error that `read(input)` raises while it builds an
-// object, or "no error" when it builds one.
-template <class Read, class Input>
-std::string typeErrorOf(const Read& read, const Input& input)
+// The text of the error of class Error that `make()` raises, or "no error" when it raises none.
+template <class Error = nlohmann::json::type_error, class Make>
+std::string errorOf(const Make& make)
 {
-    try { read(input); } catch (const nlohmann::json::type_error& e) { return e.what(); }
+    try { make(); } catch (const Error& e) { return e.what(); }
     return "no error";
 }
 
@@ -32,7 +41,7 @@ template <class T>
 void expectTypeErrors(const char* type, const std::vector<std::pair<std::string, std::string>>& cases)
 {
     for (const auto& [input, text] : cases)
-        EXPECT_EQ(typeErrorOf([type](const std::string& in) { return T(nlohmann::json::parse(in), type); }, input),
+        EXPECT_EQ(errorOf([&] { return T(nlohmann::json::parse(input), type); }),
                   "[json.exception.type_error.302] type must be " + text) << input;
 }
 
@@ -61,6 +70,10 @@ inline void expectValues(const std::vector<double>& got, const std::vector<doubl
     for (std::size_t i = 0; i < got.size(); ++i)
         EXPECT_DOUBLE_EQ(got[i], expected[i]) << "value " << i;
 }
+
+// The reasons a spline cannot be fitted, as its creation reports them.
+inline const std::string twoPoints = "\nInput vectors must have at least two points and must be of the same size.";
+inline const std::string increasing = "\nIndependent Input vector (x) must be strictly increasing.";
 
 // Equal to nine figures, or to 1e-9 for values below one.
 inline void expectClose(double actual, double expected)

@@ -23,11 +23,14 @@ void loadExampleObjects(const nlohmann::json& project, Key... keys)
     }(keys));
 }
 
-inline void loadExampleProject()
+// The program's store started afresh with the example project's objects in it.
+inline CObjectStore& loadExampleProject()
 {
+    CObjectStore::resetInstance();
     std::ifstream in(std::string(SULNAR_EXAMPLES_DIR) + "/sulnar-example.json");
     loadExampleObjects<CMain, CJib, CSpi, CHsf, CRig, CKeuningHYDRO, Sulnarsetup>(
         nlohmann::json::parse(in), "MAIN", "JIB", "SPI", "HSF", "RIG", "KeuningHYDRO", "VPPsetup");
+    return CObjectStore::getInstance();
 }
 
 template <class T>

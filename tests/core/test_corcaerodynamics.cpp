@@ -1,14 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "CHsf.h"
 #include "CJib.h"
 #include "CMain.h"
 #include "CORCAerodynamics.h"
 #include "CRig.h"
 #include "CSpi.h"
-#include "RecordingUserInterface.h"
+#include "DesignObjectTesting.h"
 
 namespace {
 
@@ -55,9 +51,8 @@ TEST_F(SailPlan, ForcesOfEachSailPlan)
 {
     const CSpi spi(json{{"SPITYPE", "ATOC"}, {"SPL", 5.4}}, "SPI");
     const CORCAerodynamics powered(&main, nullptr, &spi, nullptr, &rig, false);
-    EXPECT_NEAR(powered.powerFct(90.0, 100.0), 1.0700502183401361, 1e-12);
-    EXPECT_DOUBLE_EQ(powered.powerFct(90.0, 60.0), 1.28);
-    EXPECT_DOUBLE_EQ(powered.powerFct(90.0, 1000.0), 1.0);
+    for (const auto& [area, factor] : {std::pair{100.0, 1.0700502183401361}, {60.0, 1.28}, {1000.0, 1.0}})
+        EXPECT_NEAR(powered.powerFct(90.0, area), factor, 1e-12) << area;
 
     const CORCAerodynamics poled(&main, &jib, nullptr, nullptr, &rig, true);
     const CORCAerodynamics atoc(&main, nullptr, &spiATOC, nullptr, &rig, false);

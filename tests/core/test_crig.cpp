@@ -8,8 +8,7 @@ namespace {
 // Windage acts along x and y and heels the boat, nothing else.
 void expectWindage(const ForceMoment& f, double Fx, double Fy, double Mx)
 {
-    EXPECT_NEAR(f.Fx, Fx, 1e-9);
-    EXPECT_NEAR(f.Fy, Fy, 1e-9);
+    expectPair({f.Fx, f.Fy}, Fx, Fy, 1e-9);
     EXPECT_NEAR(f.Mx, Mx, 1e-9);
     EXPECT_EQ((std::array<double, 3>{f.Fz, f.My, f.Mz}), (std::array<double, 3>{}));
 }

@@ -1,15 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "CObjectStore.h"
-
-// A design object that counts its destructions.
-struct Probe : CObject {
-    Probe(const char* t, int* deaths) : CObject("A", t), deaths(deaths) {}
-    ~Probe() override { ++*deaths; }
-    nlohmann::json makeJSON() const override { return {}; }
-    void edit() override {}
-    int* deaths;
-};
+#include "DesignObjectTesting.h"
 
 TEST(CObjectStore, FindsByExactNameAndTypeOwnsItsObjectsAndStartsAfresh)
 {
@@ -17,7 +7,7 @@ TEST(CObjectStore, FindsByExactNameAndTypeOwnsItsObjectsAndStartsAfresh)
     {
         CObjectStore store;
         for (const char* type : {"MAIN", "JIB", "JIB"})
-            store.objects.push_back(std::make_unique<Probe>(type, &deaths));
+            store.objects.push_back(std::make_unique<Probe>("A", type, &deaths));
         // The first of equal names is found.
         EXPECT_EQ(store.findObject("A", "MAIN"), store.objects[0].get());
         EXPECT_EQ(store.findObject("A", "JIB"), store.objects[1].get());
@@ -29,7 +19,7 @@ TEST(CObjectStore, FindsByExactNameAndTypeOwnsItsObjectsAndStartsAfresh)
 
     // The program's store starts afresh: its objects freed, results, ranges and table columns as new.
     CObjectStore& store = CObjectStore::getInstance();
-    store.objects.push_back(std::make_unique<Probe>("MAIN", &deaths));
+    store.objects.push_back(std::make_unique<Probe>("A", "MAIN", &deaths));
     store.currentResults = std::make_unique<ResultTable>();
     store.speedRange = {2, 3, 0.5};
     store.globalGuessCount = 9;

@@ -15,12 +15,6 @@
 constexpr double pi = 3.141592653589793;
 
 struct RunTest : ::testing::Test {
-    static CObjectStore& loaded()
-    {
-        CObjectStore::resetInstance();
-        loadExampleProject();
-        return CObjectStore::getInstance();
-    }
     ~RunTest() override { CObjectStore::resetInstance(); }
     // A run of the fixture's main, rig and hull with the jib, or with the spinnaker given.
     std::unique_ptr<Sulnarrun> run(std::vector<double> tws, std::vector<double> twa, bool global = false, int guesses = 3,
@@ -33,7 +27,7 @@ struct RunTest : ::testing::Test {
     const ResultTable& polar() { return *store.currentResults; }
 
     RecordingUserInterface ui;
-    CObjectStore& store = loaded();
+    CObjectStore& store = loadExampleProject();
     CMain* main = findExample<CMain>("Main 10m", "MAIN");
     CJib* jib = findExample<CJib>("Jib 105%", "JIB");
     CRig* rig = findExample<CRig>("Fractional rig", "RIG");

@@ -1,19 +1,13 @@
 #include "DesignObjectTesting.h"
 #include "ExampleProject.h"
 
-struct Named : CObject {
-    Named(std::string n, std::string t) : CObject(std::move(n), std::move(t)) {}
-    nlohmann::json makeJSON() const override { return {}; }
-    void edit() override {}
-};
-
 struct SetupTest : ::testing::Test {
     void SetUp() override
     {
         CObjectStore::resetInstance();
         for (const auto& [name, type] : std::vector<std::pair<std::string, std::string>>{
                  {"M", "MAIN"}, {"H", "MAIN"}, {"Rig 1", "RIG"}, {"Hull 1", "KeuningHYDRO"}})
-            CObjectStore::getInstance().objects.push_back(std::make_unique<Named>(name, type));
+            CObjectStore::getInstance().objects.push_back(std::make_unique<Probe>(name, type));
     }
     void TearDown() override { CObjectStore::resetInstance(); }
     static std::string line(const std::string& kind, const std::string& value, const std::string& setup)
@@ -55,13 +49,12 @@ TEST_F(SetupTest, RoundTripsThroughJsonRefusesWrongTypesAndEdits)
     // Wrong types leave the constructor; deep nesting loads.
     expectTypeErrors<Sulnarsetup>("VPPsetup", {{R"({"TWS": [1, "x", 2]})", "number, but is string"},
                                                {R"({"SearchGlobal": 1})", "boolean, but is number"}});
-    EXPECT_EQ(typeErrorOf([](const char* t) { return Sulnarsetup(nlohmann::json::parse(t), "VPPsetup"); }, "[1, 2]"),
+    EXPECT_EQ(errorOf([] { return Sulnarsetup(nlohmann::json::parse("[1, 2]"), "VPPsetup"); }),
               "[json.exception.type_error.306] cannot use value() with array");
     nlohmann::json deep{{"Name", "Deep"}};
     deep["X"] = nlohmann::json::parse(std::string(1000000, '[') + std::string(1000000, ']'));
     EXPECT_EQ(Sulnarsetup(deep, "VPPsetup").name, "Deep");
     // edit() hands every kind of design object itself, once, to the installed user interface.
-    CObjectStore::resetInstance();
     loadExampleProject();
     std::vector<const void*> objects;
     for (const auto& object : CObjectStore::getInstance().objects) {

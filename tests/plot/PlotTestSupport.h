@@ -1,7 +1,8 @@
 #pragma once
-// Pieces shared by the plot widget tests: a memory canvas whose pixels can be read back, a log
+// Helpers shared by the plot widget tests: a memory canvas whose pixels can be read back, a log
 // target that records errors instead of showing them, and a plot window of known size.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,13 @@ protected:
     }
     void wheel(int turn, int x, int y, bool ctrl, bool shift) { mouse(wxEVT_MOUSEWHEEL, x, y, 0, 0, turn, ctrl, shift); }
     void menu(int id) { wxCommandEvent event(wxEVT_MENU, id); window->ProcessWindowEvent(event); }
+    // The layer drawn on a new canvas of w x h pixels.
+    std::unique_ptr<Canvas> draw(plLayer& layer, int w = 200, int h = 100)
+    {
+        auto c = std::make_unique<Canvas>(w, h);
+        layer.Plot(c->dc, *window);
+        return c;
+    }
 
     wxFrame* frame = nullptr;
     plWindow* window = nullptr;

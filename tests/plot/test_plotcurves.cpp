@@ -84,13 +84,6 @@ protected:
         PlotWindowTest::SetUp();
         fit(0, 200, 0, 100, 200, 100);
     }
-    // The layer drawn on a new canvas.
-    std::unique_ptr<Canvas> draw(plLayer& layer)
-    {
-        auto c = std::make_unique<Canvas>(200, 100);
-        layer.Plot(c->dc, *window);
-        return c;
-    }
     // A continuous curve through the points, with clip only inside the margins.
     std::unique_ptr<Canvas> curve(const std::vector<double>& xs, const std::vector<double>& ys, bool clip = false)
     {
@@ -117,8 +110,7 @@ TEST_F(CurvePixels, SegmentsPointsAndClipping)
     // Points are one pixel, or a dot of the pen's width.
     std::unique_ptr<plFXYVector> points(makeCurve({50, 150}, {50, 50}, "", 0, false));
     c = draw(*points);
-    EXPECT_FALSE(c->white(50, 50));
-    EXPECT_EQ(c->inked(), 2);
+    EXPECT_EQ(std::pair(c->white(50, 50), c->inked()), std::pair(false, 2));
     points->SetPen(wxPen(*wxBLACK, 5));
     EXPECT_GT(draw(*points)->inked(wxRect(45, 45, 11, 11)), 4);
     // Both ends above, below, left, right; passing by the top left corner.

@@ -76,10 +76,9 @@ TEST_F(InfoBoxes, RelativePlaceOnResize)
     // Half the window, half the distance; the reference follows, so a later drag starts from the new place.
     add("c", *wxRED);
     plInfoLegend* box = legend(100, 100);
-    Canvas wide(800, 400), narrow(400, 200);
-    fit(0, 60, 0, 40, 800, 400), box->Plot(wide.dc, *window);
+    fit(0, 60, 0, 40, 800, 400), draw(*box, 800, 400);
     const wxSize size = box->GetSize();
-    fit(0, 60, 0, 40, 400, 200), box->Plot(narrow.dc, *window);
+    fit(0, 60, 0, 40, 400, 200), draw(*box, 400, 200);
     EXPECT_EQ(box->GetRectangle(), wxRect(wxPoint(50, 50), size));
     box->Move(wxPoint(5, 5));
     EXPECT_EQ(box->GetPosition(), wxPoint(55, 55));
@@ -121,13 +120,12 @@ TEST_F(InfoBoxes, CoordinatesOfTheMouseAndText)
         EXPECT_EQ(wxPoint(text.GetOffsetX(), text.GetOffsetY()), wxPoint(wantX, wantY)) << x << ", " << y;
     }
     // At 20 % and 50 % of a 600 x 400 plot area less margins 10, 20, 30, 40.
-    Canvas c(600, 400);
     window->SetMargins(10, 20, 30, 40), fit(0, 60, 0, 40, 600, 400);
     plText title("Title", 20, 50);
-    title.Plot(c.dc, *window);
+    const auto c = draw(title, 600, 400);
     const wxRect where(wxPoint(540 * 20 / 100, 360 * 50 / 100), canvas.dc.GetTextExtent("Title"));
-    EXPECT_GT(c.inked(where), 0);
-    EXPECT_EQ(c.inked(), c.inked(where));
+    EXPECT_GT(c->inked(where), 0);
+    EXPECT_EQ(c->inked(), c->inked(where));
 }
 
 } // namespace

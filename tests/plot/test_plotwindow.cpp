@@ -140,8 +140,7 @@ TEST_F(PlotView, RightClickMenuHelpAndLayerList)
               std::tuple(1u, nullptr, axis));
     window->SetLayerVisible("polar", false);
     EXPECT_FALSE(window->IsLayerVisible(0u));
-    EXPECT_TRUE(window->DelLayer(axis, true) && !window->DelLayer(axis));
-    EXPECT_EQ(window->CountAllLayers(), 1u);
+    EXPECT_TRUE(window->DelLayer(axis, true) && !window->DelLayer(axis) && window->CountAllLayers() == 1u);
 
     // The drag moves the box and zooms nothing. Removing the box being dragged ends the
     // drag; the release then zooms normally instead of touching the deleted box.
@@ -238,8 +237,7 @@ TEST_F(PlotView, PrintScreenshotAndColourTheme)
     // At scale 1 the screenshot has the line on row 100; a file that cannot be written fails.
     const wxString file = wxFileName::CreateTempFileName("plotshot") + ".png";
     EXPECT_TRUE(window->SaveScreenshot(file, wxBITMAP_TYPE_PNG, wxSize(300, 200)));
-    wxImage image;
-    EXPECT_TRUE(image.LoadFile(file, wxBITMAP_TYPE_PNG));
+    const wxImage image(file, wxBITMAP_TYPE_PNG);
     wxRemoveFile(file);
     ASSERT_EQ(image.GetSize(), wxSize(300, 200));
     EXPECT_TRUE(image.GetRed(150, 100) != 255 && image.GetRed(150, 90) == 255);
