@@ -36,8 +36,8 @@ std::string polarCsvText(const ResultTable& rows, const std::vector<std::string>
 // Reads a polar result table written as CSV: the first line is the header and
 // must be there, every further non-empty line must hold at least 22 numbers,
 // those not finite spelled as the writer spells them, and a finite result
-// code, TWS and TWA. On success the rows come sorted by TWS, then TWA; otherwise `error`
-// says which line failed and `rows` is left alone.
+// code, TWS and TWA. On success the rows come sorted by TWS, then TWA;
+// otherwise `error` says which line failed and `rows` is left alone.
 bool readPolarCsv(std::istream& in, ResultTable& rows, std::string& error);
 
 // One curve of the polar diagram: the rows of one true wind speed, each at

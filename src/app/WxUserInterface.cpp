@@ -70,7 +70,7 @@ void WxUserInterface::progressUpdate(int percent)
 void WxUserInterface::progressKeepAlive()
 {
     // Twice as often as a desktop needs an answer, so that the gaps between
-    // two answers stay below 0.1 s; the yields cost the run next to nothing.
+    // two answers stay below 0.1 s; the yields cost the run a few percent.
     constexpr std::chrono::milliseconds interval(50);
     if (gaugeFrame && std::chrono::steady_clock::now() - lastYield >= interval)
         yieldToToolkit();
